@@ -11,11 +11,12 @@
 
 namespace veldora {
 
-// Where a panel row's two labels stand.
+// Where a panel row's two labels stand. A hidden row keeps its last top, which
+// nobody sees, so two hidden rows compare equal wherever they were.
 struct RowPlace {
     bool visible = true;
     int top = 0;
-    bool operator==(const RowPlace &) const = default;
+    bool operator==(const RowPlace &o) const { return visible == o.visible && (!visible || top == o.top); }
 };
 
 // A panel and its background picture share top and height.
@@ -31,13 +32,17 @@ struct PointButtons {
     bool operator==(const PointButtons &) const = default;
 };
 
+// A hidden icon keeps its last position; like rows, only a shown one's counts.
 struct AuraIcon {
     bool visible = false;
     int left = 0;
     int top = 0;
     qint64 tag = 0;  // the count of the last update
     QString hint;
-    bool operator==(const AuraIcon &) const = default;
+    bool operator==(const AuraIcon &o) const {
+        return visible == o.visible && tag == o.tag && hint == o.hint &&
+               (!visible || (left == o.left && top == o.top));
+    }
 };
 
 // The character sheet as the main window shows it: every value label's text and

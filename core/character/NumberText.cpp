@@ -1,5 +1,6 @@
 #include "character/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -112,7 +113,21 @@ QString formatDecimal(double value, const QString &separator) {
 }
 
 QString addDecimal(const QString &text, double amount, const QString &separator) {
-    return formatDecimal(parseDecimal(text).value_or(0.0) + amount, separator);
+    const double base = parseDecimal(text).value_or(0.0);
+    double sum = base + amount;
+    // A difference cannot be more precise than its operands: 12,6 − 12,5 is 0,1,
+    // not the 0,0999999999999996 that binary arithmetic leaves. Round to the 15
+    // significant digits of the larger operand before writing.
+    const double larger = std::max(std::fabs(base), std::fabs(amount));
+    if (larger > 0 && sum != 0) {
+        const int decimals = 14 - static_cast<int>(std::floor(std::log10(larger)));
+        if (decimals > 0 && decimals <= 60) {
+            char buf[400];
+            std::snprintf(buf, sizeof buf, "%.*f", decimals, sum);
+            sum = std::strtod(buf, nullptr);
+        }
+    }
+    return formatDecimal(sum, separator);
 }
 
 QString notAnIntegerMessage(const QString &text) {

@@ -24,7 +24,9 @@ std::optional<double> parseDecimal(const QString &text);
 // when whole, scientific ("1,5E-7", "1E20") outside 1E-5 .. 1E15.
 QString formatDecimal(double value, const QString &separator);
 
-// The text of the sum `text` + `amount`, kept as a decimal text.
+// The text of the sum `text` + `amount`, kept as a decimal text. The sum is
+// rounded to the precision of the larger operand, so taking away what was added
+// gives back the text there was.
 QString addDecimal(const QString &text, double amount, const QString &separator);
 
 // "'%s' is not a valid integer value" with the offending text in place of %s.
