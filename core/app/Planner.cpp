@@ -61,7 +61,11 @@ void Planner::highlightUnmetRequirements() { veldora::highlightUnmetRequirements
 void Planner::recompute() {
     updateRequirementMaxima();
     updateCarryingCapacity();
+    const qint64 setBackpack = s_.sheet.value(Lbl::LFRukzak);
     applySetBonus();
+    // The capacity counts the set's backpack bonus, which the set bonus has only
+    // now rewritten; without this it would show the previous set's until the next change.
+    if (s_.sheet.value(Lbl::LFRukzak) != setBackpack) updateCarryingCapacity();
     updateHealthAndMana();
     updateAuras();
     highlightUnmetRequirements();
