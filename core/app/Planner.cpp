@@ -143,10 +143,6 @@ std::optional<ItemValues> Planner::readWornItem(Slot slot, Category category) {
     return std::get<ItemValues>(std::move(read));
 }
 
-bool Planner::canTakeOff(Slot slot) {
-    return s_.slot(slot).row == 0 || readWornItem(slot, slotCategory(slot)).has_value();
-}
-
 bool Planner::takeOff(Slot slot, Category category) {
     EquipmentSlot &worn = s_.slot(slot);
     if (worn.row == 0) {
@@ -155,24 +151,49 @@ bool Planner::takeOff(Slot slot, Category category) {
     }
     const auto item = readWornItem(slot, category);
     if (!item) return false;
-    worn.row = 0;
-    worn.setName.clear();
-    applyItemValues(s_.sheet, s_.itemTotals, *item, -1);
-    worn.picture.clear();
-    recompute();
+    removeItem(slot, *item);
     return true;
 }
 
+void Planner::removeItem(Slot slot, const ItemValues &item) {
+    EquipmentSlot &worn = s_.slot(slot);
+    worn.row = 0;
+    worn.setName.clear();
+    applyItemValues(s_.sheet, s_.itemTotals, item, -1);
+    worn.picture.clear();
+    recompute();
+}
+
 bool Planner::clearSlot(Slot slot) {
-    if (!canTakeOff(slot)) return false;
+    std::optional<ItemValues> item;
+    if (s_.slot(slot).row != 0) {
+        item = readWornItem(slot, slotCategory(slot));
+        if (!item) return false;
+    }
     resetRequirementRow(slotInfo(slot).requirementRow);
-    return takeOff(slot);
+    if (item)
+        removeItem(slot, *item);
+    else
+        s_.slot(slot).setName.clear();
+    return true;
 }
 
 bool Planner::takeOffAll() {
-    for (const SlotInfo &info : kSlots)
-        if (!canTakeOff(info.slot)) return false;
-    for (const SlotInfo &info : kSlots) clearSlot(info.slot);
+    // Every worn row is read before the first slot is emptied, so an unreadable
+    // one leaves the whole outfit on.
+    std::array<std::optional<ItemValues>, kSlotCount> items;
+    for (const SlotInfo &info : kSlots) {
+        if (s_.slot(info.slot).row == 0) continue;
+        items[slotIndex(info.slot)] = readWornItem(info.slot, slotCategory(info.slot));
+        if (!items[slotIndex(info.slot)]) return false;
+    }
+    for (const SlotInfo &info : kSlots) {
+        resetRequirementRow(info.requirementRow);
+        if (const auto &item = items[slotIndex(info.slot)])
+            removeItem(info.slot, *item);
+        else
+            s_.slot(info.slot).setName.clear();
+    }
     s_.weaponGrip = WeaponGrip::Normal;
     return true;
 }
@@ -314,8 +335,8 @@ void Planner::minus(PointTable table, int row) {
 // ---- Set bonus ----
 
 void Planner::countWornSets() {
-    std::array<QString, kSlotCount> names;
-    for (int i = 0; i < kSlotCount; ++i) names[i] = s_.slot(kSetCountOrder[i]).setName;
+    std::array<const QString *, kSlotCount> names;
+    for (int i = 0; i < kSlotCount; ++i) names[i] = &s_.slot(kSetCountOrder[i]).setName;
     const WornSet worn = veldora::countWornSets(names);
     s_.wornSetName = worn.name;
     s_.wornSetCount = worn.count;

@@ -102,7 +102,8 @@ private:
     // ResetRequirementRow and TakeOff of one slot, as every path pairs them; does
     // neither when the worn row cannot be read.
     bool clearSlot(Slot slot);
-    bool canTakeOff(Slot slot);
+    // TakeOff's steps once the worn item has been read.
+    void removeItem(Slot slot, const ItemValues &item);
     // The worn item's numbers, or a message and nothing when its row cannot be read.
     std::optional<ItemValues> readWornItem(Slot slot, Category category);
     void recompute();

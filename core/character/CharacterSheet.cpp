@@ -20,7 +20,9 @@ CharacterSheet::CharacterSheet(QString decimalSeparator) : decimalSeparator_(std
     for (const auto &info : kSheetLabels) {
         Cell &c = labels_[labelIndex(info.label)];
         c.text = QString::fromUtf8(info.designCaption);
-        c.value = parseInt64(c.text).value_or(0);
+        const auto v = parseInt64(c.text);
+        c.value = v.value_or(0);
+        c.integer = v.has_value() && QString::number(*v) == c.text;
     }
     // Design layout: every row shown; the first layout replaces it.
     stackRows(itemModifierRows);
@@ -42,19 +44,30 @@ std::optional<QString> CharacterSheet::text(QStringView labelName) const {
     return text(*l);
 }
 
+const QString &CharacterSheet::text(Lbl l) const {
+    const Cell &c = labels_[labelIndex(l)];
+    if (c.stale) {
+        c.text = QString::number(c.value);
+        c.stale = false;
+    }
+    return c.text;
+}
+
 void CharacterSheet::setValue(Lbl l, qint64 v) {
     Cell &c = labels_[labelIndex(l)];
-    // Integer labels always show their value in plain decimal, so an equal value
-    // means an equal text; skipping the write keeps the recompute chain cheap.
-    if (c.value == v && !c.text.isEmpty()) return;
+    if (c.integer && c.value == v) return;
     c.value = v;
-    c.text = QString::number(v);
+    c.integer = true;
+    c.stale = true;
 }
 
 void CharacterSheet::setText(Lbl l, const QString &t) {
     Cell &c = labels_[labelIndex(l)];
     c.text = t;
-    c.value = parseInt64(t).value_or(0);
+    c.stale = false;
+    const auto v = parseInt64(t);
+    c.value = v.value_or(0);
+    c.integer = v.has_value() && QString::number(*v) == t;
 }
 
 void CharacterSheet::setDecimalSeparator(const QString &s) { decimalSeparator_ = s; }

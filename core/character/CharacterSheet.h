@@ -46,13 +46,14 @@ struct AuraIcon {
 };
 
 // The character sheet as the main window shows it: every value label's text and
-// the layout facts the windows mirror. The text is the value; integer labels also
-// keep the number they show so that rules need not parse on every read.
+// the layout facts the windows mirror. The text is the value. Integer labels keep
+// the number and write its decimal text when it is read: a preset recomputes the
+// sheet some forty times, and only the last result is ever shown.
 class CharacterSheet {
 public:
     explicit CharacterSheet(QString decimalSeparator = QStringLiteral(","));
 
-    const QString &text(Lbl l) const { return labels_[labelIndex(l)].text; }
+    const QString &text(Lbl l) const;
     std::optional<QString> text(QStringView labelName) const;
     // For integer labels only.
     qint64 value(Lbl l) const { return labels_[labelIndex(l)].value; }
@@ -82,9 +83,13 @@ public:
 
 private:
     struct Cell {
-        QString text;
+        mutable QString text;
         qint64 value = 0;
-        bool operator==(const Cell &) const = default;
+        bool integer = true;       // the text is the decimal of `value`
+        mutable bool stale = false;  // `text` not yet written for `value`
+        bool operator==(const Cell &o) const {
+            return integer == o.integer && (integer ? value == o.value : text == o.text);
+        }
     };
     std::array<Cell, kLabelCount> labels_;
     QString decimalSeparator_;

@@ -1,5 +1,7 @@
 #include "character/NumberText.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -11,10 +13,18 @@ namespace {
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-// Accepts [+-]digits only; the caller has trimmed the text.
+QStringView trimmedView(const QString &text) {
+    QStringView v(text);
+    while (!v.isEmpty() && v.front().isSpace()) v = v.mid(1);
+    while (!v.isEmpty() && v.back().isSpace()) v.chop(1);
+    return v;
+}
+
+// Optional sign and decimal digits, within [min, max]. Works on a view: cells are
+// read many times per click, and copying each would dominate the time.
 std::optional<qint64> parseWhole(const QString &raw, qint64 min, qint64 max) {
-    const QString t = raw.trimmed();
-    int i = 0;
+    const QStringView t = trimmedView(raw);
+    qsizetype i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) {
         negative = t[i] == QLatin1Char('-');
@@ -50,11 +60,10 @@ std::optional<qint64> parseInt64(const QString &text) {
 }
 
 std::optional<double> parseDecimal(const QString &raw) {
-    const QString t = raw.trimmed();
-    QByteArray ascii;
-    ascii.reserve(t.size());
-    int i = 0;
-    const auto at = [&](int k) { return k < t.size() ? t[k] : QChar(); };
+    const QStringView t = trimmedView(raw);
+    QVarLengthArray<char, 32> ascii;
+    qsizetype i = 0;
+    const auto at = [&](qsizetype k) { return k < t.size() ? t[k] : QChar(); };
     if (at(i) == QLatin1Char('+') || at(i) == QLatin1Char('-')) ascii.append(char(t[i++].unicode()));
     int mantissaDigits = 0;
     while (isDigit(at(i))) { ascii.append(char(t[i++].unicode())); ++mantissaDigits; }
@@ -73,6 +82,7 @@ std::optional<double> parseDecimal(const QString &raw) {
         if (expDigits == 0) return std::nullopt;
     }
     if (i != t.size()) return std::nullopt;
+    ascii.append('\0');
     const double v = std::strtod(ascii.constData(), nullptr);
     if (!std::isfinite(v)) return std::nullopt;
     return v;
@@ -121,11 +131,9 @@ QString addDecimal(const QString &text, double amount, const QString &separator)
     const double larger = std::max(std::fabs(base), std::fabs(amount));
     if (larger > 0 && sum != 0) {
         const int decimals = 14 - static_cast<int>(std::floor(std::log10(larger)));
-        if (decimals > 0 && decimals <= 60) {
-            char buf[400];
-            std::snprintf(buf, sizeof buf, "%.*f", decimals, sum);
-            sum = std::strtod(buf, nullptr);
-        }
+        const double scale = std::pow(10.0, decimals);
+        // Beyond 2^53 the scaled sum is already whole: nothing finer to drop.
+        if (decimals > 0 && std::fabs(sum * scale) < 9007199254740992.0) sum = std::round(sum * scale) / scale;
     }
     return formatDecimal(sum, separator);
 }

@@ -7,20 +7,31 @@
 
 namespace veldora {
 
-WornSet countWornSets(std::span<const QString> setNames) {
-    QVarLengthArray<WornSet, 21> list;
-    for (const QString &raw : setNames) {
-        const QString &name = raw.isEmpty() ? kNoSetName : raw;
-        auto it = std::find_if(list.begin(), list.end(), [&](const WornSet &w) { return w.name == name; });
+WornSet countWornSets(std::span<const QString *const> setNames) {
+    struct Pair {
+        const QString *name;
+        int count;
+    };
+    QVarLengthArray<Pair, 21> list;
+    for (const QString *raw : setNames) {
+        const QString *name = raw->isEmpty() ? &kNoSetName : raw;
+        auto it = std::find_if(list.begin(), list.end(), [&](const Pair &p) { return *p.name == *name; });
         if (it != list.end())
             ++it->count;
         else
             list.append({name, 1});
     }
-    WornSet best;
-    for (int i = 0; i < list.size(); ++i)
-        if (i == 0 || list[i].count >= best.count) best = list[i];
-    return best;
+    if (list.isEmpty()) return {};
+    Pair best = list.front();
+    for (const Pair &p : list)
+        if (p.count >= best.count) best = p;
+    return {*best.name, best.count};
+}
+
+WornSet countWornSets(std::span<const QString> setNames) {
+    QVarLengthArray<const QString *, 21> names;
+    for (const QString &n : setNames) names.append(&n);
+    return countWornSets(std::span<const QString *const>(names.data(), names.size()));
 }
 
 std::optional<SetBonusFault> applySetBonusRow(CharacterSheet &sheet, const SetBonusTable &sets,

@@ -21,6 +21,7 @@ struct WornSet {
 // Counts the set names of the slots, visited in `setNames` order; an empty name
 // counts as "No Full". The highest count wins, a tie going to the name that first
 // occurred later.
+WornSet countWornSets(std::span<const QString *const> setNames);
 WornSet countWornSets(std::span<const QString> setNames);
 
 // A cell of the worn set's row that is not a whole number.
