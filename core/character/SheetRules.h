@@ -34,21 +34,21 @@ void updateAuras(CharacterSheet &sheet);
 // Own values below their requirement (own + items < required) turn red and bold.
 void highlightUnmetRequirements(CharacterSheet &sheet);
 
-// One panel's layout: PlaceRow for each row from the first row's top; returns
-// the running position after the last row shown.
+// One step of a panel layout: a row whose value is not 0 is shown at `next`,
+// which moves down one row; a row of 0 is hidden.
+inline void placeRow(const CharacterSheet &sheet, Lbl value, RowPlace &place, int &next) {
+    place.visible = sheet.value(value) != 0;
+    if (!place.visible) return;
+    place.top = next;
+    next += kRowPitch;
+}
+
+// One panel's layout from the first row's top; returns the running position
+// after the last row shown.
 template <std::size_t N, typename Rows>
 int placeRows(const CharacterSheet &sheet, const Rows &rows, std::array<RowPlace, N> &places) {
     int next = kFirstRowTop;
-    for (std::size_t i = 0; i < N; ++i) {
-        RowPlace &p = places[i];
-        if (sheet.value(rows[i].value) != 0) {
-            p.top = next;
-            p.visible = true;
-            next += kRowPitch;
-        } else {
-            p.visible = false;
-        }
-    }
+    for (std::size_t i = 0; i < N; ++i) placeRow(sheet, rows[i].value, places[i], next);
     return next;
 }
 

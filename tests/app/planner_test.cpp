@@ -317,6 +317,15 @@ TEST(Presets, DressEverySlotOfTheSetAndListFailuresOnce) {
     EXPECT_EQ(f.row(Slot::OffHand), 0) << "the shield made room for the second dagger";
     EXPECT_EQ(f.state().offHandKind, OffHandKind::Dagger);
 
+    // A name failing again after another failed is listed again.
+    const QString nil = QStringLiteral("nil");
+    f.planner.clickSlot(Slot::Ring1);
+    f.planner.equipByName(Category::Rings, {}, QStringLiteral("Кольцо водного волхва"), Slot::Ring1, nil, 0);
+    EXPECT_EQ(f.state().errorLabel,
+              QStringLiteral("Требования не подходят для:\r\rКинжал Ангелов\rКольцо водного волхва\r"));
+    f.planner.equipByName(Category::Weapons, {}, QStringLiteral("Кинжал Ангелов"), Slot::Weapon, nil, 0);
+    EXPECT_TRUE(f.state().errorLabel.endsWith(QStringLiteral("волхва\rКинжал Ангелов\r")));
+
     f.planner.setRequirementCheckOn(false);
     f.messages.shown.clear();
     f.planner.equipPreset({"Кинжал Ангелов", "Ангела", 1, kNil, 1});

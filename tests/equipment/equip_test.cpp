@@ -30,6 +30,7 @@ TEST(Requirements, EqualPassesOneLessFailsAndOwnBonusDoesNotCount) {
                            {{51, QStringLiteral("8")}, {45, QStringLiteral("5")}});
     const int helm = b.add(Category::Helmets, QStringLiteral("Шлем"), {{45, QStringLiteral("5")}, {58, QStringLiteral("1")}});
     const int hat = b.add(Category::Helmets, QStringLiteral("Шапка"), {{58, QStringLiteral("2")}});
+    const int weak = b.add(Category::Helmets, QStringLiteral("Обруч"), {{45, QStringLiteral("4")}});
     PlannerFixture f(b.catalogue);
     f.planner.setRequirementCheckOn(true);
 
@@ -39,7 +40,12 @@ TEST(Requirements, EqualPassesOneLessFailsAndOwnBonusDoesNotCount) {
     EXPECT_EQ(f.messages.shown, QStringList{QStringLiteral("Требования не выполнены.")});
     EXPECT_EQ(f.hiddenInfoPanels, 1);
     EXPECT_EQ(f.state(), before);
+    EXPECT_EQ(f.state().requirements.cell(1, 12), QStringLiteral("1"));
 
+    EXPECT_EQ(f.planner.equipFromCatalogue(Category::Helmets, {}, Slot::Helmet, weak), EquipResult::Equipped);
+    EXPECT_EQ(f.planner.equipFromCatalogue(Category::Rings, {}, Slot::Ring1, ring), EquipResult::RequirementsNotMet)
+        << "own 3 + helmet 4 is one less than 8";
+    f.planner.clickSlot(Slot::Helmet);
     EXPECT_EQ(f.planner.equipFromCatalogue(Category::Helmets, {}, Slot::Helmet, helm), EquipResult::Equipped);
     EXPECT_EQ(f.planner.equipFromCatalogue(Category::Rings, {}, Slot::Ring1, ring), EquipResult::Equipped)
         << "own 3 + helmet 5 = 8";
