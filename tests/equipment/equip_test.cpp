@@ -368,3 +368,23 @@ TEST(Equipping, SlotShowsTheItemPictureOrTheFallback) {
     EXPECT_EQ(itemPicturePath(folder.path(), QStringLiteral("sub")), fallback) << "a folder is no picture";
     EXPECT_EQ(itemPicturePath(folder.path(), QString()), fallback);
 }
+
+TEST(TakingOff, AWornRowThatNoLongerReadsStaysOnWithEverythingElse) {
+    CatalogueBuilder b;
+    const int helm = b.add(Category::Helmets, QStringLiteral("Шлем"), {{45, QStringLiteral("2")}});
+    const int belt = b.add(Category::Belts, QStringLiteral("Пояс"), {{45, QStringLiteral("3")}});
+    PlannerFixture f(b.catalogue);
+    f.planner.clickCatalogueItem(0, helm);
+    f.planner.clickCatalogueItem(3, belt);
+    PlannerState broken = f.state();
+    broken.catalogue.table(Category::Belts).setCell(45, belt, QStringLiteral("три"));
+    f.planner.restore(broken);
+
+    EXPECT_FALSE(f.planner.takeOffAllItems());
+    EXPECT_EQ(f.planner.clickSlot(Slot::Belt), std::nullopt);
+    EXPECT_EQ(f.state(), broken) << firstDifference(f.state(), broken);
+    EXPECT_EQ(f.messages.shown.size(), 2);
+    EXPECT_EQ(f.messages.shown.front(), QStringLiteral("Предмет «Пояс» не снят: в поле «Сила» записано «три», а не число."));
+    f.planner.clickSlot(Slot::Helmet);
+    EXPECT_EQ(f.text(Lbl::LAddStat_sila), QStringLiteral("3"));
+}
