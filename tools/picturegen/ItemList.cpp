@@ -118,6 +118,8 @@ ItemListResult readItemList(const QString &tsvPath) {
         }
     }
 
+    // Items are handed over only when the whole file has been read: no half list.
+    QVector<PictureItem> items;
     QSet<QString> seenFiles;
     for (int l = 1; l < lines.size(); ++l) {
         const int lineNo = l + 1;
@@ -164,8 +166,9 @@ ItemListResult readItemList(const QString &tsvPath) {
             }
             if (strongest > 0) break;
         }
-        result.items.push_back(item);
+        items.push_back(item);
     }
+    result.items = items;
     return result;
 }
 
