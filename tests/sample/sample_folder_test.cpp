@@ -402,7 +402,9 @@ TEST(SampleFolder, EveryOutfitOfTheMenuFindsItsSetWeaponsAndRings) {
                 const int r = rowNamed(weapons, s(c.weapon));
                 ASSERT_GT(r, 0) << c.weapon;
                 EXPECT_EQ(isYes(weapons.cell(col::TwoHanded, r)), c.mark == Two) << c.weapon;
-                if (c.mark == Twin) EXPECT_TRUE(isYes(weapons.cell(col::SecondWeapon, r))) << c.weapon;
+                if (c.mark == Twin) {
+                    EXPECT_TRUE(isYes(weapons.cell(col::SecondWeapon, r))) << c.weapon;
+                }
                 // A weapon of several menu sets carries one of them and says it is shared.
                 EXPECT_TRUE(weapons.cell(col::SetName, r) == set || isYes(weapons.cell(col::PartOfSets, r))) << c.weapon;
             }
@@ -422,11 +424,11 @@ TEST(SampleFolder, EveryOutfitOfTheMenuFindsItsSetWeaponsAndRings) {
             }
         }
 
-        QStringList slots = {s("Шлемы"), s("Кулоны"), s("Броня"),    s("Пояса"), s("Амулеты"),
+        QStringList filled = {s("Шлемы"), s("Кулоны"), s("Броня"),    s("Пояса"), s("Амулеты"),
                              s("Обувь"), s("Браслеты"), s("Перчатки"), s("Штаны")};
-        if (oneHanded) slots << s("Щиты");
-        if (!namedRings) slots << s("Кольца");
-        for (const QString &type : slots) {
+        if (oneHanded) filled << s("Щиты");
+        if (!namedRings) filled << s("Кольца");
+        for (const QString &type : filled) {
             const bool lacks = kLacks.value(set) == type;
             EXPECT_EQ(rowsOfSet(table(type), set).isEmpty(), lacks) << type.toStdString();
         }
