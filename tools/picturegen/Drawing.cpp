@@ -70,6 +70,23 @@ const ElementHue *elementHue(const QString &element) {
     return nullptr;
 }
 
+// Sets whose look is fixed by their theme; every other set takes its colour from its name.
+struct SetColour {
+    const char *set;
+    int hue, sat, val;
+};
+
+const std::array<SetColour, 8> kSetColours = {{
+    {"Деда Мороза", 358, 205, 205},
+    {"Снегурочки", 205, 110, 235},
+    {"Невесты", 340, 45, 245},
+    {"Жениха", 230, 40, 70},
+    {"Лесного духа", 110, 150, 150},
+    {"Ангела", 45, 70, 245},
+    {"Крови", 355, 220, 150},
+    {"Призрака", 250, 35, 125},
+}};
+
 bool outsideSets(const QString &set) {
     return set.isEmpty() || set == QStringLiteral("NoFull") || set == QStringLiteral("Нет") ||
            set == QStringLiteral("0");
@@ -672,11 +689,8 @@ void drawGloves(QPainter &p, const PictureItem &it, const Palette &pal) {
             for (int i = 1; i < 4; ++i) p.drawLine(QPointF(4 + i * 4.6, 13), QPointF(4 + i * 4.6, 19));
         }
         if (w == QStringLiteral("рукавицы")) fillAcross(p, roundRect(6, 14, 14, 5, 2), pal.metal, 0.7);
-        if (w == QStringLiteral("варежки")) {
-            p.setPen(QPen(QColor(250, 250, 255), 0.9));
-            p.drawLine(QPointF(8, 12), QPointF(18, 12));
-            p.drawLine(QPointF(8, 17), QPointF(18, 17));
-        }
+        if (w == QStringLiteral("варежки"))
+            for (int i = 0; i < 3; ++i) drawGem(p, QPointF(8 + i * 5, 12), 1.3, QColor(250, 250, 255));
         drawGem(p, QPointF(13, 31.5), 1.9, pal.gem);
         p.restore();
     }
@@ -1167,6 +1181,13 @@ Palette paletteFor(const PictureItem &item) {
         int sat = 120 + int((h >> 9) % 90);
         int val = 140 + int((h >> 17) % 70);
         if (element) hue = (element->hue + int((h >> 12) % 25) - 12 + 360) % 360;
+        for (const SetColour &c : kSetColours) {
+            if (item.set == QString::fromUtf8(c.set)) {
+                hue = c.hue;
+                sat = c.sat;
+                val = c.val;
+            }
+        }
         pal.main = QColor::fromHsv(hue, sat, val);
         pal.metal = item.level < 10 ? QColor(164, 166, 170) : item.level < 20 ? QColor(192, 200, 212)
                                                                                 : QColor(214, 190, 120);
