@@ -1,5 +1,7 @@
 #include "catalogue/JetFileCheck.h"
 
+#include "catalogue/JetRc4.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -34,21 +36,6 @@ enum ColumnTypes : quint8 {
 
 quint16 get16(const unsigned char *p) { return quint16(p[0] | (p[1] << 8)); }
 quint32 get32(const unsigned char *p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
-
-void rc4Xor(const quint8 *key, int keyLength, quint8 *data, int length) {
-    std::array<quint8, 256> s;
-    for (int i = 0; i < 256; ++i) s[i] = quint8(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + key[i % keyLength]) & 0xFF;
-        std::swap(s[i], s[j]);
-    }
-    for (int n = 0, i = 0, j = 0; n < length; ++n) {
-        i = (i + 1) & 0xFF;
-        j = (j + s[i]) & 0xFF;
-        std::swap(s[i], s[j]);
-        data[n] ^= s[(s[i] + s[j]) & 0xFF];
-    }
-}
 
 struct Column {
     quint8 type = 0;
@@ -123,7 +110,7 @@ bool Checker::header() {
     std::array<quint8, 128> plain;
     std::copy(h + 0x18, h + 0x18 + 128, plain.begin());
     static const quint8 headerKey[4] = {0xC7, 0xDA, 0x39, 0x6B};
-    rc4Xor(headerKey, 4, plain.data(), 128);
+    veldora::jetRc4Xor(headerKey, 4, plain.data(), 128);
     const quint32 dbKey = get32(plain.data() + 0x3E - 0x18);
     data_ = h;
     if (dbKey != 0) {
@@ -132,7 +119,7 @@ bool Checker::header() {
         for (quint32 p = 1; p < pageCount_; ++p) {
             const quint32 k = dbKey ^ p;
             const quint8 key[4] = {quint8(k), quint8(k >> 8), quint8(k >> 16), quint8(k >> 24)};
-            rc4Xor(key, 4, d + size_t(p) * kPageSize, kPageSize);
+            veldora::jetRc4Xor(key, 4, d + size_t(p) * kPageSize, kPageSize);
         }
         data_ = d;
     }

@@ -1,5 +1,7 @@
 #include "JetWriter.h"
 
+#include "catalogue/JetRc4.h"
+
 #include <QSaveFile>
 #include <QSet>
 
@@ -61,22 +63,6 @@ void appendUcs2(Bytes &b, const QString &s) {
 }
 
 quint32 pageRow(int page, int row) { return (quint32(page) << 8) | quint32(row); }
-
-// The header of page 0 hides 128 bytes under an RC4 keystream with a fixed key.
-void rc4Xor(const quint8 *key, int keyLength, quint8 *data, int length) {
-    std::array<quint8, 256> s;
-    for (int i = 0; i < 256; ++i) s[i] = quint8(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + key[i % keyLength]) & 0xFF;
-        std::swap(s[i], s[j]);
-    }
-    for (int n = 0, i = 0, j = 0; n < length; ++n) {
-        i = (i + 1) & 0xFF;
-        j = (j + s[i]) & 0xFF;
-        std::swap(s[i], s[j]);
-        data[n] ^= s[(s[i] + s[j]) & 0xFF];
-    }
-}
 
 // How one column is laid out, for user tables and the system catalogue alike.
 struct Layout {
@@ -483,7 +469,7 @@ void writeHeader(quint8 *page) {
     put16(page + 0x6E, 0x0409);  // General sort order
     // creation date 0.0 and an empty password area leave the bytes zero
     static const quint8 key[4] = {0xC7, 0xDA, 0x39, 0x6B};
-    rc4Xor(key, 4, page + 0x18, 128);
+    veldora::jetRc4Xor(key, 4, page + 0x18, 128);
 }
 
 }  // namespace
