@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/PlannerState.h"
+#include "app/PresetMenu.h"
+#include "app/UserMessages.h"
+
+#include <functional>
+#include <optional>
+
+namespace veldora {
+
+// How an equip request ended.
+enum class EquipResult {
+    Equipped,
+    NotFound,            // no such row (or the name matches none)
+    RequirementsNotMet,  // the character does not meet the item's requirements
+    BadItem,             // a number of the item does not read as a number; nothing changed
+    SlotOccupied,        // the slot was not emptied first; nothing changed
+};
+
+// The one owner of the planner's state. The windows forward the player's clicks
+// to it and show what state() holds afterwards. Every operation either completes
+// or leaves the state exactly as it was.
+class Planner {
+public:
+    // The main window's creation: empty slots, a fresh character, the set bonus
+    // evaluated once without counting, auras, health and mana, the buttons.
+    Planner(Catalogue catalogue, QString programFolder, QString decimalSeparator,
+            UserMessages *messages = nullptr);
+
+    const PlannerState &state() const { return s_; }
+    // Puts a snapshot back (undo).
+    void restore(PlannerState state) { s_ = std::move(state); }
+
+    void setMessages(UserMessages *messages) { messages_ = messages; }
+    // Called before a message that the browser's information panel must not cover.
+    void setInfoPanelHider(std::function<void()> hide) { hideInfoPanel_ = std::move(hide); }
+
+    // ---- What the windows forward ----
+
+    // A click on a slot picture: takes a worn item off and returns nothing, or
+    // returns the browser tab to open for an empty slot.
+    std::optional<int> clickSlot(Slot slot);
+    // A click on the picture of `row` on browser tab `tab` (0..12).
+    void clickCatalogueItem(int tab, int row);
+    // "Снять все предметы".
+    bool takeOffAllItems();
+    // "Ввести данные..." and the close picture Image4 of the entry panel.
+    void showCharacterEntry() { s_.sheet.entryPanelVisible = true; }
+    void hideCharacterEntry() { s_.sheet.entryPanelVisible = false; }
+    void setEntryText(int field, const QString &text);
+    // "Проверка требований" (the settings file is kept by the window).
+    void setRequirementCheckOn(bool on) { s_.requirementCheckOn = on; }
+    void setDecimalSeparator(const QString &separator) { s_.sheet.setDecimalSeparator(separator); }
+    // The plus and minus pictures; `row` counts within the table.
+    void plus(PointTable table, int row);
+    void minus(PointTable table, int row);
+    // "Одеть комплект": one menu entry.
+    void equipPreset(const PresetArgs &args);
+
+    // ---- The operations themselves ----
+
+    void resetRequirementRow(int requirementRow);
+    EquipResult equipFromCatalogue(Category table, const QString &setName, Slot slot, int row);
+    // Finds the row: `row` when not 0, else by first name, else by second name,
+    // else the first item of the set (names "nil" are not given).
+    EquipResult equipByName(Category table, const QString &setName, const QString &firstName, Slot slot,
+                            const QString &secondName, int row);
+    // Empties the slot, subtracting the values of its row of `table`. Returns
+    // false, changing nothing, when that row cannot be read.
+    bool takeOff(Slot slot, Category table);
+    bool takeOff(Slot slot) { return takeOff(slot, slotCategory(slot)); }
+    // Returns false, changing nothing, when a worn row cannot be read.
+    bool takeOffAll();
+    void updateRequirementMaxima();
+    void highlightUnmetRequirements();
+    // Returns false, changing nothing, when an own-value entry field is not a
+    // whole number.
+    bool resetCharacter();
+    bool applyCharacterEntry();
+    void refreshStatButtons();
+    void refreshMasteryButtons();
+    void refreshMagicButtons();
+    void updateTotals();
+    void updateCarryingCapacity();
+    void updateHealthAndMana();
+    void layoutItemModifiers();
+    void updateStatBonuses();
+    void countWornSets();
+    void applySetBonus();
+    void updateAuras();
+    void equipPreset(const QString &weaponName, const QString &setName, int oneHanded, const QString &ringName,
+                     int twinWeapons);
+
+    // The table a slot's item is taken off with now (the off-hand's follows OffHandKind).
+    Category slotCategory(Slot slot) const;
+
+private:
+    enum class FailureReport { Message, List };
+
+    EquipResult equipRow(Category table, const QString &setName, Slot slot, int row, FailureReport report);
+    // ResetRequirementRow and TakeOff of one slot, as every path pairs them; does
+    // neither when the worn row cannot be read.
+    bool clearSlot(Slot slot);
+    // TakeOff's steps once the worn item has been read.
+    void removeItem(Slot slot, const ItemValues &item);
+    // The worn item's numbers, or a message and nothing when its row cannot be read.
+    std::optional<ItemValues> readWornItem(Slot slot, Category category);
+    void recompute();
+    void runLinks(PointTable table, unsigned links);
+    void writePointLabels();
+    void clickWeapon(int row);
+    void clickShield(int row);
+    void clickFreeSlot(int tab, int row, const std::array<Slot, 5> &candidates, const QString &fullMessage);
+    void message(const QString &text);
+
+    PlannerState s_;
+    UserMessages *messages_ = nullptr;
+    std::function<void()> hideInfoPanel_;
+};
+
+}  // namespace veldora
