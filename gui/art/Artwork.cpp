@@ -33,6 +33,7 @@ void paintParchment(QPainter &p, const QRectF &r, qreal radius = 6) {
     p.drawRoundedRect(r.adjusted(0.75, 0.75, -0.75, -0.75), radius, radius);
 }
 
+// Titles sit at the left of their band; the right part is left to help pictures.
 void paintBand(QPainter &p, const QRectF &r, const QString &text, int pixelHeight, qreal radius = 5) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, kBandTop);
@@ -46,9 +47,10 @@ void paintBand(QPainter &p, const QRectF &r, const QString &text, int pixelHeigh
     p.drawLine(QPointF(r.left() + radius, r.top() + 1.5), QPointF(r.right() - radius, r.top() + 1.5));
     p.setFont(verdanaFont(pixelHeight, true));
     p.setPen(QColor(40, 20, 8, 140));
-    p.drawText(r.translated(1, 1), Qt::AlignCenter, text);
+    const QRectF textRect = r.adjusted(12, 0, -12, 0);
+    p.drawText(textRect.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, text);
     p.setPen(kBandText);
-    p.drawText(r, Qt::AlignCenter, text);
+    p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 void paintHeadings(QPainter &p, int top, bool withRequiredAndBonus) {

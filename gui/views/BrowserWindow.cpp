@@ -115,6 +115,7 @@ QRect CatalogueGrid::pictureRect(int row) const {
 void CatalogueGrid::paintEvent(QPaintEvent *event) {
     QPainter p(this);
     const QRect dirty = event->rect();
+    p.fillRect(dirty, QColor(253, 244, 228));
     for (int i = 0; i < pictureCount(); ++i) {
         const QRect r(positions_[i], QSize(layout_.pictureWidth, layout_.pictureHeight));
         if (r.intersects(dirty)) p.drawPixmap(r.topLeft(), pictures_[i]);
@@ -166,9 +167,9 @@ BrowserWindow::BrowserWindow(const QVector<BrowserTabLayout> &tabs, const Catalo
     pages_->setStyleSheet(QStringLiteral(
         "QTabWidget::pane { border: 1px solid rgb(150,104,64); background: rgb(253,244,228); top: -1px; }"
         "QTabBar::tab { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(236,206,164), stop:1 rgb(214,174,124));"
-        " border: 1px solid rgb(150,104,64); border-bottom: none; padding: 3px 5px; margin-right: 1px;"
+        " border: 1px solid rgb(150,104,64); border-bottom: none; padding: 3px 4px; margin-right: 1px;"
         " border-top-left-radius: 4px; border-top-right-radius: 4px; color: rgb(70,40,16); }"
-        "QTabBar::tab:selected { background: rgb(253,244,228); font-weight: bold; }"
+        "QTabBar::tab:selected { background: rgb(253,244,228); color: rgb(120,40,10); }"
         "QTabBar::tab:hover:!selected { background: rgb(244,220,184); }"));
 
     PictureLoader loader(programFolder);

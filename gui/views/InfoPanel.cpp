@@ -24,7 +24,7 @@ InfoPanel::InfoPanel(QWidget *parent) : QFrame(parent) {
     setPalette(pal);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setStyleSheet(QStringLiteral("#Panel_info { border: 1px solid rgb(120,120,170); }"));
+    setStyleSheet(QStringLiteral("#Panel_info { background: rgb(238,238,255); border: 1px solid rgb(120,120,170); }"));
     setMouseTracking(true);
 
     const QColor black(0, 0, 0);
