@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -77,8 +79,16 @@ int main(int argc, char **argv) {
     main->setGeometry(main->screen()->availableGeometry());
     settle();
 
-    // A level 25 character, so that the outfit's requirements are met.
-    program->planner->setRequirementCheckOn(false);
+    // A level 15 character strong enough for the outfit, entered as the player
+    // does: the entry panel's fields, then Ok.
+    main->findChild<QAction *>(QStringLiteral("MenuEnterCharacter"))->trigger();
+    const std::pair<const char *, const char *> entry[] = {
+        {"Edit1", "15"}, {"Edit2", "4"},  {"Edit3", "2"},  {"Edit4", "3"},  {"Edit5", "18"}, {"Edit6", "30"},
+        {"Edit7", "14"}, {"Edit8", "20"}, {"Edit9", "10"}, {"Edit10", "6"}, {"Edit11", "3"}, {"Edit12", "2"}};
+    for (const auto &[field, value] : entry)
+        main->findChild<QLineEdit *>(QString::fromLatin1(field))->setText(QString::fromLatin1(value));
+    main->findChild<QPushButton *>(QStringLiteral("Button_ok"))->click();
+    settle();
     QAction *preset = menuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
                                                   QStringLiteral("Комплект ангела"), QStringLiteral("Меч")});
     if (!preset) {
@@ -87,11 +97,8 @@ int main(int argc, char **argv) {
     }
     preset->trigger();
     settle();
-    main->showWornItemInfo(veldora::Slot::Helmet);
-    settle();
     if (!screen(main).save(outFolder + QStringLiteral("/main-window.png"))) return 1;
 
-    main->hideInfo();
     veldora::BrowserWindow *browser = program->browser;
     browser->openOnTab(0);
     settle();

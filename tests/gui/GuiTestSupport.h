@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -15,8 +16,12 @@ namespace veldora::test {
 // Keeps every message instead of showing it.
 class RecordingMessages : public UserMessages {
 public:
-    void showMessage(const QString &text) override { messages << text; }
+    void showMessage(const QString &text) override {
+        if (onMessage) onMessage();
+        messages << text;
+    }
     QStringList messages;
+    std::function<void()> onMessage;  // runs as a message would appear
 };
 
 // The staged sample program folder, or an empty text when the build has none.

@@ -238,6 +238,61 @@ TEST(MainWindow, DressesFromTheBrowserShowsTheWornItemAndTakesItOff) {
     browser->close();
 }
 
+TEST(MainWindow, RingsFillTheFirstFreeSlotAndARefusedItemHidesThePanelBeforeTheMessage) {
+    START_ON_SAMPLE(t);
+    MainWindow *main = t->program->mainWindow.get();
+    BrowserWindow *browser = t->program->browser;
+    const PlannerState &state = t->program->planner->state();
+    ASSERT_TRUE(state.requirementCheckOn);
+
+    QTest::mouseClick(named<QLabel>(main, QStringLiteral("Image_ring3")), Qt::LeftButton);
+    test::processEvents();
+    ASSERT_TRUE(browser->isVisible());
+    ASSERT_EQ(browser->pageControl()->currentIndex(), 11);
+    CatalogueGrid *rings = browser->grid(11);
+    ASSERT_GT(rings->pictureCount(), 1);
+    // The last ring needs the highest level: a fresh character is refused.
+    const int last = rings->pictureCount();
+    test::hover(rings, rings->pictureRect(last).center());
+    ASSERT_TRUE(browser->infoPanel()->isVisible());
+    bool panelShownAtMessage = true;
+    t->messages.onMessage = [&] { panelShownAtMessage = browser->infoPanel()->isVisible(); };
+    t->messages.messages.clear();
+    QTest::mouseClick(rings, Qt::LeftButton, {}, rings->pictureRect(last).center());
+    EXPECT_EQ(t->messages.messages, QStringList{QStringLiteral("Требования не выполнены.")});
+    EXPECT_FALSE(panelShownAtMessage);
+    EXPECT_EQ(state.slot(Slot::Ring1).row, 0);
+    t->messages.onMessage = nullptr;
+
+    // Without the check the same ring goes on every ring slot, one click each.
+    named<QAction>(main, QStringLiteral("N23"))->trigger();
+    t->messages.messages.clear();
+    for (int i = 0; i < 5; ++i) QTest::mouseClick(rings, Qt::LeftButton, {}, rings->pictureRect(last).center());
+    for (Slot s : kRingSlots) EXPECT_EQ(state.slot(s).row, last);
+    EXPECT_TRUE(t->messages.messages.isEmpty());
+    QTest::mouseClick(rings, Qt::LeftButton, {}, rings->pictureRect(1).center());
+    EXPECT_EQ(t->messages.messages, QStringList{QStringLiteral("Все слоты для колец заняты.")});
+    browser->reject();  // Escape closes it like the close picture
+    test::processEvents();
+    EXPECT_FALSE(browser->isVisible());
+
+    // A worn ring is taken off by its slot, and the browser stays closed; the next
+    // ring goes to that slot.
+    QLabel *ring3 = named<QLabel>(main, QStringLiteral("Image_ring3"));
+    EXPECT_FALSE(ring3->pixmap().isNull());
+    QTest::mouseClick(ring3, Qt::LeftButton);
+    test::processEvents();
+    EXPECT_EQ(state.slot(Slot::Ring3).row, 0);
+    EXPECT_TRUE(ring3->pixmap().isNull());
+    EXPECT_FALSE(browser->isVisible());
+    named<QAction>(main, QStringLiteral("MenuDatabaseTab11"))->trigger();
+    test::processEvents();
+    QTest::mouseClick(rings, Qt::LeftButton, {}, rings->pictureRect(1).center());
+    EXPECT_EQ(state.slot(Slot::Ring3).row, 1);
+    EXPECT_FALSE(ring3->pixmap().isNull());
+    browser->close();
+}
+
 TEST(MainWindow, APresetUnderTheRequirementCheckListsFailuresAndTheCheckIsSaved) {
     START_ON_SAMPLE(t);
     MainWindow *main = t->program->mainWindow.get();

@@ -1,7 +1,9 @@
 #include "GuiTestSupport.h"
 
 #include "app/MainWindow.h"
+#include "FixtureCatalogue.h"
 #include "app/SplashWindow.h"
+#include "views/BrowserWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +31,26 @@ TEST(Startup, ADatabaseThatCannotBeReadStopsTheStartWithOneMessageAndNoWindow) {
         EXPECT_FALSE(started->splash);
         EXPECT_EQ(started->browser, nullptr);
     }
+}
+
+TEST(Startup, CategoriesCutToWhatATableHoldsAreReportedOnceAndTheProgramStarts) {
+    QTemporaryDir dir;
+    veldora::testing::FixtureCatalogue f;
+    for (int i = 0; i < CategoryTable::kMaxItemRows + 2; ++i) f.addItem(Category::Helmets, QStringLiteral("Шлем %1").arg(i), 1);
+    f.addItem(Category::Rings, QStringLiteral("Кольцо"), 1);
+    ASSERT_EQ(f.write(dir.path()), QString());
+    test::RecordingMessages messages;
+    StartOptions options;
+    options.showSplash = false;
+    options.fadeIn = false;
+    auto started = startProgram(dir.path(), messages, options);
+    ASSERT_TRUE(started->mainWindow) << started->error.toStdString();
+    ASSERT_EQ(started->warnings.size(), 1);
+    EXPECT_EQ(messages.messages, started->warnings);
+    // The browser shows what the table kept; items without a picture file and
+    // without no_image.bmp show an empty picture.
+    EXPECT_EQ(started->browser->grid(0)->pictureCount(), CategoryTable::kMaxItemRows);
+    EXPECT_TRUE(started->browser->grid(11)->picture(1).toImage().pixelColor(5, 5).alpha() == 0);
 }
 
 TEST(Startup, TheProgramStartsWithTheSplashWhichHandsOverToTheMainWindow) {
