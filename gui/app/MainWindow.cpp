@@ -100,7 +100,7 @@ MainWindow::MainWindow(Planner &planner, UserMessages &messages, const QString &
     canvas_->setPalette(pal);
     canvas_->resize(kCanvasWidth, 820);
     scroll_->setWidget(canvas_);
-    scroll_->viewport()->installEventFilter(this);
+    trackHover(scroll_->viewport());  // also the room right of and below the design
     setCentralWidget(scroll_);
     trackHover(canvas_);
 
@@ -159,7 +159,6 @@ QLabel *MainWindow::makeCaption(QWidget *parent, const QString &name, const QStr
 void MainWindow::buildMenus() {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setFont(QFont(QStringList{QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")}.join(QLatin1Char(','))));
     QFont menuFont;
     menuFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
     menuFont.setPixelSize(11);
@@ -196,11 +195,13 @@ void MainWindow::buildMenus() {
             menu->menuAction()->setObjectName(QString::fromUtf8(e.objectName) + QStringLiteral("Action"));
             top.assign({menu});
             if (e.kind == MenuEntry::Presets) {
-                walk(menu, presetMenu(), [this](QMenu *into, const PresetMenuLine &line) -> QMenu * {
+                int groups = 0, entries = 0;
+                walk(menu, presetMenu(), [&](QMenu *into, const PresetMenuLine &line) -> QMenu * {
                     const QString caption = QString::fromUtf8(line.caption);
                     switch (line.kind) {
                     case PresetLineKind::Submenu: {
                         QMenu *sub = into->addMenu(caption);
+                        sub->setObjectName(QStringLiteral("MenuPresetGroup%1").arg(++groups));
                         sub->setEnabled(line.enabled);
                         return sub;
                     }
@@ -211,6 +212,7 @@ void MainWindow::buildMenus() {
                     }
                     case PresetLineKind::Entry: {
                         QAction *a = into->addAction(caption);
+                        a->setObjectName(QStringLiteral("MenuPreset%1").arg(++entries));
                         a->setEnabled(line.enabled);
                         const PresetArgs args = line.args;
                         connect(a, &QAction::triggered, this, [this, args] {
@@ -777,9 +779,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
         return true;
     }
     case QEvent::MouseMove:
-        if (watched == canvas_ || watched->objectName() == QLatin1String("Image1") ||
-            watched->objectName() == QLatin1String("Image2") || watched->objectName() == QLatin1String("Image3"))
-            QApplication::restoreOverrideCursor();
+        // The background, the character and table pictures, the entry panel and
+        // the modifier panels: the pointer has left every item.
         hideInfo();
         break;
     default:

@@ -218,6 +218,13 @@ TEST(MainWindow, DressesFromTheBrowserShowsTheWornItemAndTakesItOff) {
     // The character picture's background hides it again.
     test::hover(named<QLabel>(main, QStringLiteral("Image1")), QPoint(120, 20));
     EXPECT_FALSE(info->isVisible());
+    // So do the table and modifier panel pictures.
+    for (const char *area : {"Image2", "Image3", "Image5"}) {
+        test::hover(helmet, QPoint(10, 10));
+        ASSERT_TRUE(info->isVisible());
+        test::hover(named<QWidget>(main, QString::fromLatin1(area)), QPoint(30, 8));
+        EXPECT_FALSE(info->isVisible()) << area;
+    }
     // An empty slot shows no panel.
     test::hover(named<QLabel>(main, QStringLiteral("Image_boots")), QPoint(5, 5));
     EXPECT_FALSE(info->isVisible());
