@@ -5,6 +5,8 @@
 
 #include <QVarLengthArray>
 
+#include <algorithm>
+
 namespace veldora {
 
 WornSet countWornSets(std::span<const QString *const> setNames) {

@@ -1,6 +1,9 @@
 #include "app/CatalogueTabs.h"
 #include "support/PlannerFixtures.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace veldora;
@@ -351,4 +354,37 @@ TEST(Browser, SameItemClickDoesNothingAndBadRowsAreRefused) {
     EXPECT_EQ(f.state(), now);
     EXPECT_EQ(f.messages.shown.size(), 2);
     EXPECT_EQ(f.messages.shown.front(), QStringLiteral("Предмет №3 вкладки «Шлемы» не найден в таблице предметов."));
+}
+
+TEST(Equipping, SlotShowsTheItemPictureOrTheFallback) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("img/sub")));
+    QFile picture(folder.path() + QStringLiteral("/img/sub/helm.jpg"));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.close();
+    const QString fallback = folder.path() + QStringLiteral("/img/no_image.bmp");
+    EXPECT_EQ(itemPicturePath(folder.path(), QStringLiteral("sub\\helm.jpg")), picture.fileName());
+    EXPECT_EQ(itemPicturePath(folder.path(), QStringLiteral("sub/missing.jpg")), fallback);
+    EXPECT_EQ(itemPicturePath(folder.path(), QStringLiteral("sub")), fallback) << "a folder is no picture";
+    EXPECT_EQ(itemPicturePath(folder.path(), QString()), fallback);
+}
+
+TEST(TakingOff, AWornRowThatNoLongerReadsStaysOnWithEverythingElse) {
+    CatalogueBuilder b;
+    const int helm = b.add(Category::Helmets, QStringLiteral("Шлем"), {{45, QStringLiteral("2")}});
+    const int belt = b.add(Category::Belts, QStringLiteral("Пояс"), {{45, QStringLiteral("3")}});
+    PlannerFixture f(b.catalogue);
+    f.planner.clickCatalogueItem(0, helm);
+    f.planner.clickCatalogueItem(3, belt);
+    PlannerState broken = f.state();
+    broken.catalogue.table(Category::Belts).setCell(45, belt, QStringLiteral("три"));
+    f.planner.restore(broken);
+
+    EXPECT_FALSE(f.planner.takeOffAllItems());
+    EXPECT_EQ(f.planner.clickSlot(Slot::Belt), std::nullopt);
+    EXPECT_EQ(f.state(), broken) << firstDifference(f.state(), broken);
+    EXPECT_EQ(f.messages.shown.size(), 2);
+    EXPECT_EQ(f.messages.shown.front(), QStringLiteral("Предмет «Пояс» не снят: в поле «Сила» записано «три», а не число."));
+    f.planner.clickSlot(Slot::Helmet);
+    EXPECT_EQ(f.text(Lbl::LAddStat_sila), QStringLiteral("3"));
 }
