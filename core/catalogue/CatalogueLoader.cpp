@@ -22,7 +22,7 @@ const QString kItemsTable = QStringLiteral("Предметы");
 const QString kReportsTable = QStringLiteral("Отчёты");
 const QString kIdField = QStringLiteral("ID");
 constexpr int kRowOffsetMask = 0x1FFF;
-constexpr int kRowFlags = 0xC000;  // deleted and overflow rows; the check makes sure libmdb agrees
+constexpr int kDeletedRow = 0x4000;  // skipped, as libmdb skips it; 0x8000 rows are read in place
 
 QString message(const char *text) { return QString::fromUtf8(text); }
 
@@ -212,7 +212,6 @@ template <typename Visit>
 std::optional<LoadError> Database::scan(Visit visit) {
     MdbTableDef *t = table_.get();
     MdbHandle *mdb = mdb_.get();
-    if (t->num_rows == 0) return std::nullopt;  // libmdb's own reading stops here too
     std::array<MdbField, 256> fields;
     mdb_rewind_table(t);
     while (mdb_read_next_dpg(t)) {
@@ -222,7 +221,7 @@ std::optional<LoadError> Database::scan(Visit visit) {
             size_t length = 0;
             if (mdb_find_row(mdb, r, &start, &length) != 0)
                 return error(msg::Damaged, QStringLiteral("неверная запись в таблице «%1»").arg(tableName_));
-            if (start & kRowFlags) continue;
+            if (start & kDeletedRow) continue;
             if (mdb_crack_row(t, start & kRowOffsetMask, length, fields.data()) < 0)
                 return error(msg::Damaged, QStringLiteral("неверная запись в таблице «%1»").arg(tableName_));
             if (auto e = visit(fields.data())) return e;

@@ -14,7 +14,9 @@ namespace {
 constexpr int kPageSize = 4096;
 constexpr int kRowCountOffset = 12;
 constexpr int kRowOffsetMask = 0x1FFF;
-constexpr int kRowFlags = 0xC000;  // deleted or overflow rows, which readers skip
+// libmdb skips rows whose offset carries 0x4000 and reads those with 0x8000 in place.
+constexpr int kDeletedRow = 0x4000;
+constexpr int kRowFlags = 0xC000;
 constexpr int kMaxColumns = 255;   // libmdb cracks rows into a 256-field array
 constexpr int kMaxTdefPages = 64;
 constexpr int kMapPageBits = (kPageSize - 4) * 8;
@@ -60,7 +62,6 @@ struct Column {
 
 struct Tdef {
     quint32 page = 0;
-    quint32 rowCount = 0;
     int varCount = 0;
     std::vector<Column> columns;  // in column-number order, as libmdb sorts them
     std::vector<quint32> dataPages;
@@ -97,7 +98,7 @@ private:
     std::optional<Tdef> readTdef(quint32 tdefPage);
     bool readUsageMap(Tdef &t, quint32 pageRow);
     bool crackRow(const Tdef &t, const unsigned char *pg, const Row &row, std::vector<Field> &fields);
-    bool checkLongValue(const unsigned char *pg, const Field &f);
+    bool checkLongValue(const unsigned char *pg, const Field &f, bool full);
     bool checkProperties(const QByteArray &kkd);
     template <typename Visit>
     bool forEachRow(const Tdef &t, Visit visit);
@@ -195,7 +196,6 @@ std::optional<Tdef> Checker::readTdef(quint32 tdefPage) {
     const qsizetype usable = d.size() - 1;
     Tdef t;
     t.page = tdefPage;
-    t.rowCount = get32(b + 16);
     t.varCount = get16(b + 43);
     const int columnCount = get16(b + 45);
     const quint32 realIndexes = get32(b + 51);
@@ -354,50 +354,48 @@ bool Checker::forEachRow(const Tdef &t, Visit visit) {
         for (int r = 0; r < rows; ++r) {
             const auto row = findRow(pg, r, true);
             if (!row) return false;
-            if (get16(p + kRowCountOffset + 2 + 2 * r) & kRowFlags) continue;
+            if (get16(p + kRowCountOffset + 2 + 2 * r) & kDeletedRow) continue;
             if (!crackRow(t, p, *row, fields) || !visit(p, fields)) return false;
         }
     }
     return true;
 }
 
-// A long value (OLE or memo): inline after its 12-byte header, in one row of another
-// page, or in a chain of rows each beginning with the pointer to the next.
-bool Checker::checkLongValue(const unsigned char *pg, const Field &f) {
-    const QString where = QStringLiteral("свойства в системном каталоге");
-    if (f.size < 12) return fail(where + QStringLiteral(": обрезаны"));
+// A long value: a 12-byte header whose flags say where the bytes are: inline after the
+// header (all the rest of the field), in one row of another page (the whole row), or in a
+// chain of rows each beginning with the pointer to the next. libmdb follows the first
+// pointer of every OLE value of a catalogue row it fetches, and the whole value of
+// LvProp, whose property blocks it then parses (`full`).
+bool Checker::checkLongValue(const unsigned char *pg, const Field &f, bool full) {
+    const QString where = QStringLiteral("длинное значение в системном каталоге");
+    if (f.size < 12) return fail(where + QStringLiteral(": обрезано"));
     const unsigned char *h = pg + f.start;
     const quint32 header = get32(h);
-    const quint32 length = header & 0x3FFFFFFF;
     QByteArray value;
-    if ((header & 0xC0000000) == 0x80000000) {
-        if (length > quint32(f.size - 12)) return fail(where + QStringLiteral(": неверная длина"));
-        value = QByteArray(reinterpret_cast<const char *>(h + 12), int(length));
-    } else if ((header & 0xC0000000) == 0x40000000) {
+    if (header & 0x80000000) {
+        value = QByteArray(reinterpret_cast<const char *>(h + 12), f.size - 12);
+    } else if (header & 0x40000000) {
         const quint32 ptr = get32(h + 4);
         const auto row = pointedRow(ptr, where);
         if (!row) return false;
-        if (length > quint32(row->length)) return fail(where + QStringLiteral(": неверная длина"));
-        value = QByteArray(reinterpret_cast<const char *>(page(ptr >> 8) + row->start), int(length));
-    } else if ((header & 0xC0000000) == 0) {
+        value = QByteArray(reinterpret_cast<const char *>(page(ptr >> 8) + row->start), row->length);
+    } else if ((header & 0xFF000000) == 0) {
         QSet<quint32> seen;
         for (quint32 ptr = get32(h + 4); ptr != 0;) {
-            if (seen.contains(ptr) || quint32(value.size()) > length)
-                return fail(where + QStringLiteral(": повреждена цепочка"));
+            if (seen.contains(ptr)) return fail(where + QStringLiteral(": зациклена цепочка"));
             seen.insert(ptr);
             const auto row = pointedRow(ptr, where);
             if (!row) return false;
             if (row->length < 4) return fail(where + QStringLiteral(": повреждена цепочка"));
             const unsigned char *r = page(ptr >> 8) + row->start;
+            if (!full) return true;
             value.append(reinterpret_cast<const char *>(r + 4), row->length - 4);
             ptr = get32(r);
         }
-        if (quint32(value.size()) < length) return fail(where + QStringLiteral(": обрезаны"));
-        value.truncate(qsizetype(length));
     } else {
         return fail(where + QStringLiteral(": неизвестный вид значения"));
     }
-    return checkProperties(value);
+    return !full || checkProperties(value);
 }
 
 // The property blocks that libmdb parses from the catalogue: a signature, then chunks
@@ -447,13 +445,14 @@ QString Checker::run(const QStringList &tables) {
     auto catalogue = readTdef(2);
     if (!catalogue) return problem_;
     // The catalogue columns that libmdb binds by name; it fails without any of them.
+    // The catalogue columns that libmdb binds by name; it fails without any of them.
     struct Bound {
         const char *name;
-        quint8 type1, type2;
+        quint8 type;
+        int size;
         int index = -1;
     };
-    Bound bound[] = {{"Id", kLong, kInt}, {"Name", kText, kText}, {"Type", kInt, kLong},
-                     {"Flags", kLong, kInt}, {"LvProp", kOle, kMemo}};
+    Bound bound[] = {{"Id", kLong, 4}, {"Name", kText, -1}, {"Type", kInt, 2}, {"Flags", kLong, 4}, {"LvProp", kOle, -1}};
     for (Bound &want : bound) {
         for (size_t i = 0; i < catalogue->columns.size(); ++i)
             if (catalogue->columns[i].name.compare(QLatin1String(want.name), Qt::CaseInsensitive) == 0) {
@@ -462,42 +461,37 @@ QString Checker::run(const QStringList &tables) {
             }
         if (want.index < 0) return QStringLiteral("в системном каталоге нет поля %1").arg(QLatin1String(want.name));
         const Column &c = catalogue->columns[size_t(want.index)];
-        const bool fixed = c.type == kLong || c.type == kInt;
-        const int size = c.type == kLong ? 4 : c.type == kInt ? 2 : -1;
-        if ((c.type != want.type1 && c.type != want.type2) || c.fixed != fixed ||
-            (fixed && c.size != size))
+        if (c.type != want.type || c.fixed != (want.size > 0) || (want.size > 0 && c.size != want.size))
             return QStringLiteral("поле %1 системного каталога неверного типа").arg(QLatin1String(want.name));
     }
-    // libmdb reads no catalogue rows at all when the definition counts none.
-    std::vector<quint32> tablePages(size_t(tables.size()), 0);
-    if (catalogue->rowCount != 0) {
+    // Tables as libmdb lists them: catalogue rows of Type exactly 1, in storage order; the
+    // loader opens the first whose name matches.
+    std::vector<std::optional<quint32>> tablePages(size_t(tables.size()));
+    {
         const bool ok = forEachRow(*catalogue, [&](const unsigned char *pg, const std::vector<Field> &f) {
+            for (size_t i = 0; i < f.size(); ++i)
+                if (catalogue->columns[i].type == kOle && f[i].present &&
+                    !checkLongValue(pg, f[i], int(i) == bound[4].index))
+                    return false;
             const Field &name = f[size_t(bound[1].index)];
-            const Field &props = f[size_t(bound[4].index)];
             const QString text = name.present ? decodeJetText(pg + name.start, name.size) : QString();
             if (text.toUtf8().size() > 255) return fail(QStringLiteral("слишком длинное имя в системном каталоге"));
-            if (props.present && props.size > 0 && !checkLongValue(pg, props)) return false;
             const Field &id = f[size_t(bound[0].index)];
             const Field &type = f[size_t(bound[2].index)];
-            if (!id.present || !type.present) return true;
-            const quint32 tablePage = get32(pg + id.start) & 0x00FFFFFF;
-            if ((get16(pg + type.start) & 0x7F) != 1) return true;  // not a table
+            if (!type.present || qint16(get16(pg + type.start)) != 1) return true;  // not a table
+            const quint32 tablePage = id.present ? get32(pg + id.start) & 0x00FFFFFF : 0;
             for (qsizetype i = 0; i < tables.size(); ++i)
-                if (tablePages[size_t(i)] == 0 && text.compare(tables[i], Qt::CaseInsensitive) == 0)
+                if (!tablePages[size_t(i)] && text.compare(tables[i], Qt::CaseInsensitive) == 0)
                     tablePages[size_t(i)] = tablePage;
             return true;
         });
         if (!ok) return problem_;
     }
-    for (quint32 tablePage : tablePages) {
-        if (tablePage == 0) continue;
-        auto t = readTdef(tablePage);
+    for (const auto &tablePage : tablePages) {
+        if (!tablePage) continue;
+        auto t = readTdef(*tablePage);
         if (!t) return problem_;
-        bool any = false;
-        if (!forEachRow(*t, [&](const unsigned char *, const std::vector<Field> &) { return any = true; }))
-            return problem_;
-        if (any && t->rowCount == 0)
-            return QStringLiteral("описание таблицы на странице %1: неверное число записей").arg(tablePage);
+        if (!forEachRow(*t, [](const unsigned char *, const std::vector<Field> &) { return true; })) return problem_;
     }
     return {};
 }
