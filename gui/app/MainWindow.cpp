@@ -637,8 +637,9 @@ QPixmap MainWindow::slotPixmap(const QString &picture) {
     const QString path = QFileInfo(picture).isAbsolute() ? picture : programFolder_ + QStringLiteral("/img/") + picture;
     const auto found = slotPixmapCache_.constFind(path);
     if (found != slotPixmapCache_.constEnd()) return *found;
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    QImage image = QImageReader(path).read();
+    // A file that is there but is no picture shows the fallback, as in the browser.
+    if (image.isNull()) image = QImageReader(programFolder_ + QStringLiteral("/img/no_image.bmp")).read();
     const QPixmap pix = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
     slotPixmapCache_.insert(path, pix);
     return pix;
