@@ -300,6 +300,20 @@ TEST(MainWindow, RingsFillTheFirstFreeSlotAndARefusedItemHidesThePanelBeforeTheM
     browser->close();
 }
 
+TEST(MainWindow, ASlotWhosePictureDoesNotDecodeShowsTheFallback) {
+    START_ON_SAMPLE(t);
+    t->program->planner->setRequirementCheckOn(false);
+    const CategoryTable &helmets = t->program->planner->state().catalogue.table(Category::Helmets);
+    QFile file(t->folder + QStringLiteral("/img/") + helmets.cell(col::File, 1));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("no picture here");
+    file.close();
+    emit t->program->browser->pictureClicked(0, 1);
+    const QPixmap shown = named<QLabel>(t->program->mainWindow.get(), QStringLiteral("Image_helmet"))->pixmap();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.toImage(), QImage(t->folder + QStringLiteral("/img/no_image.bmp")).convertToFormat(shown.toImage().format()));
+}
+
 TEST(MainWindow, APresetUnderTheRequirementCheckListsFailuresAndTheCheckIsSaved) {
     START_ON_SAMPLE(t);
     MainWindow *main = t->program->mainWindow.get();
