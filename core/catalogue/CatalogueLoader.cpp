@@ -5,6 +5,7 @@
 #include <QCollator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 
 #include <mdbtools.h>
@@ -150,6 +151,7 @@ private:
     std::unique_ptr<MdbHandle, MdbDeleter> mdb_;
     std::unique_ptr<MdbTableDef, MdbDeleter> table_;
     QString tableName_;
+    QHash<QString, quint32> checkedPages_;  // the only definitions libmdb may read
 };
 
 std::optional<LoadError> Database::open() {
@@ -158,8 +160,10 @@ std::optional<LoadError> Database::open() {
     if (!file.open(QIODevice::ReadOnly)) return error(msg::Unreadable, file.errorString());
     bytes_ = file.readAll();
     if (file.error() != QFileDevice::NoError) return error(msg::Unreadable, file.errorString());
-    const QString problem = checkJetFile(bytes_, {kItemsTable, QString::fromUtf8(kSetBonusTableName), kReportsTable});
-    if (!problem.isEmpty()) return error(msg::Damaged, problem);
+    const QStringList tables{kItemsTable, QString::fromUtf8(kSetBonusTableName), kReportsTable};
+    const JetFileCheck check = checkJetFile(bytes_, tables);
+    if (!check.problem.isEmpty()) return error(msg::Damaged, check.problem);
+    for (qsizetype i = 0; i < tables.size(); ++i) checkedPages_.insert(tables[i], check.tablePages[size_t(i)]);
     // libmdb reads the very bytes that were checked: the file cannot change in between.
     mdb_.reset(mdb_open_buffer(bytes_.data(), size_t(bytes_.size()), MDB_NOFLAGS));
     if (!mdb_ || !mdb_read_catalog(mdb_.get(), MDB_TABLE))
@@ -170,6 +174,8 @@ std::optional<LoadError> Database::open() {
 std::optional<LoadError> Database::openTable(const QString &name) {
     table_.reset();
     tableName_ = name;
+    const quint32 checked = checkedPages_.value(name);
+    if (checked == 0) return error(msg::NoTable, name);
     MdbCatalogEntry *found = nullptr;
     for (guint i = 0; i < mdb_->catalog->len && !found; ++i) {
         auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb_->catalog, i));
@@ -177,7 +183,9 @@ std::optional<LoadError> Database::openTable(const QString &name) {
             QString::fromUtf8(entry->object_name).compare(name, Qt::CaseInsensitive) == 0)
             found = entry;
     }
-    if (!found) return error(msg::NoTable, name);
+    // libmdb decodes names its own way; it must name the very table that was checked.
+    if (!found || found->table_pg != checked)
+        return error(msg::Damaged, QStringLiteral("не найдено описание таблицы «%1»").arg(name));
     table_.reset(mdb_read_table(found));
     if (!table_ || !mdb_read_columns(table_.get()))
         return error(msg::Damaged, QStringLiteral("не читается описание таблицы «%1»").arg(name));

@@ -82,7 +82,7 @@ class Checker {
 public:
     explicit Checker(const QByteArray &file) : file_(file) {}
 
-    QString run(const QStringList &tables);
+    JetFileCheck run(const QStringList &tables);
 
 private:
     bool fail(const QString &why) {
@@ -440,10 +440,10 @@ bool Checker::checkProperties(const QByteArray &kkd) {
     return true;
 }
 
-QString Checker::run(const QStringList &tables) {
-    if (!header()) return problem_;
+JetFileCheck Checker::run(const QStringList &tables) {
+    if (!header()) return {problem_, {}};
     auto catalogue = readTdef(2);
-    if (!catalogue) return problem_;
+    if (!catalogue) return {problem_, {}};
     // The catalogue columns that libmdb binds by name; it fails without any of them.
     // The catalogue columns that libmdb binds by name; it fails without any of them.
     struct Bound {
@@ -459,10 +459,10 @@ QString Checker::run(const QStringList &tables) {
                 want.index = int(i);
                 break;
             }
-        if (want.index < 0) return QStringLiteral("в системном каталоге нет поля %1").arg(QLatin1String(want.name));
+        if (want.index < 0) return {QStringLiteral("в системном каталоге нет поля %1").arg(QLatin1String(want.name)), {}};
         const Column &c = catalogue->columns[size_t(want.index)];
         if (c.type != want.type || c.fixed != (want.size > 0) || (want.size > 0 && c.size != want.size))
-            return QStringLiteral("поле %1 системного каталога неверного типа").arg(QLatin1String(want.name));
+            return {QStringLiteral("поле %1 системного каталога неверного типа").arg(QLatin1String(want.name)), {}};
     }
     // Tables as libmdb lists them: catalogue rows of Type exactly 1, in storage order; the
     // loader opens the first whose name matches.
@@ -485,20 +485,22 @@ QString Checker::run(const QStringList &tables) {
                     tablePages[size_t(i)] = tablePage;
             return true;
         });
-        if (!ok) return problem_;
+        if (!ok) return {problem_, {}};
     }
+    JetFileCheck result;
     for (const auto &tablePage : tablePages) {
+        result.tablePages.push_back(tablePage.value_or(0));
         if (!tablePage) continue;
         auto t = readTdef(*tablePage);
-        if (!t) return problem_;
-        if (!forEachRow(*t, [](const unsigned char *, const std::vector<Field> &) { return true; })) return problem_;
+        if (!t || !forEachRow(*t, [](const unsigned char *, const std::vector<Field> &) { return true; }))
+            return {problem_, {}};
     }
-    return {};
+    return result;
 }
 
 }  // namespace
 
-QString checkJetFile(const QByteArray &file, const QStringList &tables) {
+JetFileCheck checkJetFile(const QByteArray &file, const QStringList &tables) {
     return Checker(file).run(tables);
 }
 

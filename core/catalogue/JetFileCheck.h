@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace veldora {
 
 // libmdb trusts every offset and pointer of a file: a damaged file can make it read out
@@ -13,9 +15,14 @@ namespace veldora {
 // layouts and the long values of the catalogue's properties. A file that passes can be
 // read by libmdb without leaving the file's bounds.
 //
-// Returns a short Russian description of the first fault, empty when the file is sound.
-// A table named but absent from the catalogue is not a fault here.
-QString checkJetFile(const QByteArray &file, const QStringList &tables);
+struct JetFileCheck {
+    QString problem;  // a short Russian description of the first fault; empty when sound
+    // For each table named, the page of the definition that was checked; 0 when the
+    // catalogue has no such table (not a fault here). Readers must open no other page.
+    std::vector<quint32> tablePages;
+};
+
+JetFileCheck checkJetFile(const QByteArray &file, const QStringList &tables);
 
 // Jet 4 text: UCS-2 little endian, or "compressed" when it begins with FF FE (one byte
 // per character until a zero byte switches to two bytes per character and back).
