@@ -33,7 +33,11 @@ def read_set_fields():
     return names
 
 
-ITEM_FIELDS = read_item_fields()
+# The outfit menu names rings of up to 35 characters ("Кольцо земляного волхва [Обновлён]"),
+# so the sample's item names get 40 characters instead of 30: a ring the menu names must be
+# found by its name, not silently replaced by the set's first ring.
+NAME_WIDTH = 40
+ITEM_FIELDS = [(n, t, NAME_WIDTH if n == "Название" else w) for n, t, w in read_item_fields()]
 SET_FIELDS = read_set_fields()
 TEXT_DEFAULTS = {
     "Второе Оружие": "Нет", "Двуручное": "Нет", "Арт": "Нет", "Ремонт": "Да",
@@ -267,12 +271,10 @@ SETS = [
         weapons=[W("Дубина покорителя [Обновлён]"), W("Молот покорителя [Обновлён]")], talisman=True,
         file_key="stremitelny_pokoritel", extra={"amulet": {"Аура охранения": "1"}},
         bonus={"Аура охранения": "2", "Интенсивность": "10"}, needed=9),
-    # The menu's ring names for this set are longer than the 30 characters of `Название`;
-    # the rings carry shortened names and are found by the set name.
     Set("Верховного волхва", "mage", 26, "волхва", suffix=" [Обновлён]", art=True, gold=True, element="general",
         weapons=[W("Посох волхва [Обновлён]")], talisman=True, file_key="verkhovny_volkhv",
-        rings=[("Кольцо огн. волхва [Обновлён]", "fire"), ("Кольцо вод. волхва [Обновлён]", "water"),
-               ("Кольцо возд. волхва [Обновлён]", "air"), ("Кольцо земл. волхва [Обновлён]", "earth")],
+        rings=[("Кольцо огненного волхва [Обновлён]", "fire"), ("Кольцо водного волхва [Обновлён]", "water"),
+               ("Кольцо воздушного волхва [Обновлён]", "air"), ("Кольцо земляного волхва [Обновлён]", "earth")],
         extra={"tal": {"Аура экономии": "1"}}, bonus={"Аура экономии": "2"}, needed=9),
 ]
 
@@ -473,7 +475,7 @@ FILES = set()
 
 
 def new_item(typ_key, name, L, komplekt, file_stem, set_=None, rare=False):
-    assert len(name) <= 30, name
+    assert len(name) <= NAME_WIDTH, name
     item = blank_item()
     item["Тип"] = CATS[typ_key][0]
     item["Название"] = name
@@ -766,6 +768,13 @@ def set_bonus_rows():
             b[f] = v
         b["Кол-во предметов"] = str(s.needed)
         rows.append(b)
+    # Empty slots count as the set "No Full". When they outnumber every worn set, this
+    # row of zeros is what clears the previous set's bonus; without it a bonus would stay
+    # on screen after its items are taken off.
+    no_full = {f: "0" for f in SET_FIELDS}
+    no_full["Комплект"] = "No Full"
+    no_full["Кол-во предметов"] = "1"
+    rows.append(no_full)
     return rows
 
 
