@@ -1,11 +1,62 @@
 #pragma once
 
+#include "app/UserMessages.h"
+
 #include <QString>
+#include <QStringList>
+#include <memory>
+
+class QWidget;
 
 namespace veldora {
 
-// Runs the program's start-up on `programFolder` and returns the exit status of
-// the message loop.
+class BrowserWindow;
+class MainWindow;
+class Planner;
+class SplashWindow;
+
+struct StartOptions {
+    // The program shows the splash, which hands over to the main window; tests and
+    // tools show the main window at once.
+    bool showSplash = true;
+    // The main window fades in over 1.27 s; tests and tools may finish it at once.
+    bool fadeIn = true;
+    // Whether any window is shown at all (the benchmark only builds them).
+    bool show = true;
+};
+
+// The windows of a started program. Empty windows and a non-empty `error` mean
+// the start-up failed; the error has been shown and written to stderr.
+struct StartedProgram {
+    QString error;
+    QStringList warnings;
+    std::unique_ptr<Planner> planner;
+    std::unique_ptr<SplashWindow> splash;
+    std::unique_ptr<MainWindow> mainWindow;  // owns the browser
+    BrowserWindow *browser = nullptr;
+
+    StartedProgram();
+    ~StartedProgram();
+};
+
+// The start-up sequence on `programFolder`: the splash, the item database, the
+// main window with its planner, the browser with every picture. Messages (the
+// loader's error or warnings) go to `messages`, which must outlive the windows.
+std::unique_ptr<StartedProgram> startProgram(const QString &programFolder, UserMessages &messages,
+                                             const StartOptions &options = {});
+
+// Message boxes for the player: plain, modal, with an OK button.
+class MessageBoxMessages : public UserMessages {
+public:
+    void setParent(QWidget *parent) { parent_ = parent; }
+    void showMessage(const QString &text) override;
+
+private:
+    QWidget *parent_ = nullptr;
+};
+
+// The program: starts on `programFolder` and runs the message loop. Returns the
+// exit status, non-zero when the start-up failed.
 int runProgram(const QString &programFolder);
 
 }  // namespace veldora

@@ -1,0 +1,182 @@
+// Timings of the windows, printed: start-up to a built main window (measured from
+// the start of a fresh process), building the browser's pictures, and one click
+// on a browser picture until the main window shows the change. Run on the staged
+// sample folder and on a maximal catalogue (13 x 255 items, each with its own
+// picture) built here with our Jet writer.
+//
+//     gui_bench [sample-folder]        (offscreen: QT_QPA_PLATFORM=offscreen)
+#include "FixtureCatalogue.h"
+#include "app/CatalogueTabs.h"
+#include "app/MainWindow.h"
+#include "app/Planner.h"
+#include "app/Startup.h"
+#include "views/BrowserWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace veldora;
+
+namespace {
+
+class SilentMessages : public UserMessages {
+public:
+    void showMessage(const QString &) override {}
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Every item with its own picture and a value in many columns, so that equipping
+// touches as much as it ever does.
+QString buildMaximalFolder(const QString &folder) {
+    testing::FixtureCatalogue f;
+    QDir().mkpath(folder + QStringLiteral("/img"));
+    int picture = 0;
+    for (const CatalogueTab &tab : kCatalogueTabs) {
+        for (int i = 0; i < 255; ++i) {
+            const QString file = QStringLiteral("item%1.%2").arg(picture).arg(picture % 2 ? "jpg" : "bmp");
+            QImage image(tab.pictureWidth, tab.pictureHeight, QImage::Format_RGB32);
+            QPainter p(&image);
+            p.fillRect(image.rect(), QColor::fromHsv((picture * 37) % 360, 160, 200));
+            p.setBrush(QColor::fromHsv((picture * 53) % 360, 220, 120));
+            p.drawEllipse(image.rect().adjusted(3, 3, -3, -3));
+            p.end();
+            if (!image.save(folder + QStringLiteral("/img/") + file)) return QStringLiteral("cannot write pictures");
+            testing::FixtureValues values{{col::File, file},
+                                          {col::SetName, QStringLiteral("Набор %1").arg(i % 20)},
+                                          {col::Price, i % 2 ? QStringLiteral("м12,5") : QStringLiteral("з3")},
+                                          {col::Mass, QStringLiteral("1,5")}};
+            for (int c = 6; c <= 50; ++c) values[c] = QString::number(1 + (i + c) % 9);
+            for (int c = 63; c <= 81; ++c) values[c] = QString::number((i + c) % 3);
+            f.addItem(tab.category, QStringLiteral("Предмет %1").arg(picture), 1 + i % 30, values);
+            ++picture;
+        }
+    }
+    for (int s = 0; s < 20; ++s) f.addSet(QStringLiteral("Набор %1").arg(s), 3, {{1, QStringLiteral("5")}});
+    QFile ini(folder + QStringLiteral("/ini.ini"));
+    if (!ini.open(QIODevice::WriteOnly) || ini.write(QByteArray("\x00\x00", 2)) != 2) return QStringLiteral("ini");
+    ini.close();
+    return f.write(folder);
+}
+
+// The child: starts the program as the player would, without the splash's fixed
+// animation, and says when the main window is built and shown.
+int runChild(const QString &folder, int argc, char **argv) {
+    QApplication app(argc, argv);
+    SilentMessages messages;
+    StartOptions options;
+    options.showSplash = false;
+    options.fadeIn = false;
+    QDir::setCurrent(folder);
+    auto program = startProgram(QDir::currentPath(), messages, options);
+    if (!program->mainWindow) return 1;
+    QApplication::processEvents();
+    std::printf("built\n");
+    std::fflush(stdout);
+    return 0;
+}
+
+double processStartToMainWindow(const QString &self, const QString &folder) {
+    std::vector<double> runs;
+    for (int i = 0; i < 5; ++i) {
+        QProcess child;
+        QElapsedTimer t;
+        t.start();
+        child.start(self, {QStringLiteral("--child"), folder});
+        if (!child.waitForReadyRead(60000)) return -1;
+        runs.push_back(t.nsecsElapsed() / 1e6);
+        child.waitForFinished(60000);
+    }
+    return median(runs);
+}
+
+void measureFolder(const QString &label, const QString &self, const QString &folder) {
+    std::printf("\n== %s: %s\n", qPrintable(label), qPrintable(folder));
+    std::printf("process start to main window built (median of 5): %.1f ms\n",
+                processStartToMainWindow(self, folder));
+
+    SilentMessages messages;
+    StartOptions options;
+    options.showSplash = false;
+    options.fadeIn = false;
+    QElapsedTimer t;
+    t.start();
+    auto program = startProgram(folder, messages, options);
+    const double inProcess = t.nsecsElapsed() / 1e6;
+    if (!program->mainWindow) {
+        std::printf("start-up failed: %s\n", qPrintable(program->error));
+        return;
+    }
+    std::printf("start-up inside a running process (load, planner, windows): %.1f ms\n", inProcess);
+    int pictures = 0;
+    for (int tab = 0; tab < program->browser->tabCount(); ++tab) pictures += program->browser->grid(tab)->pictureCount();
+
+    QVector<BrowserTabLayout> tabs;
+    for (const CatalogueTab &tab : kCatalogueTabs)
+        tabs.append({QString::fromUtf8(tab.caption), tab.category, tab.pictureWidth, tab.pictureHeight, tab.perRow,
+                     tab.columnStep, tab.rowStep});
+    std::vector<double> builds;
+    for (int i = 0; i < 5; ++i) {
+        t.restart();
+        BrowserWindow browser(tabs, program->planner->state().catalogue, folder, nullptr);
+        builds.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::printf("browser built with %d pictures (median of 5): %.1f ms\n", pictures, median(builds));
+
+    // Clicks on helmets one after another: each replaces the worn helmet, so each
+    // is a take-off, an equip and a full update of the window.
+    program->planner->setRequirementCheckOn(false);
+    BrowserWindow *browser = program->browser;
+    const int helmets = browser->grid(0)->pictureCount();
+    std::vector<double> clicks;
+    double worst = 0;
+    for (int i = 0; i < 200 && helmets > 0; ++i) {
+        const int row = 1 + i % helmets;
+        t.restart();
+        emit browser->pictureClicked(0, row);
+        const double ms = t.nsecsElapsed() / 1e6;
+        clicks.push_back(ms);
+        worst = std::max(worst, ms);
+    }
+    std::printf("click on a browser picture until the main window shows it: median %.3f ms, worst %.3f ms (%zu clicks)\n",
+                median(clicks), worst, clicks.size());
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (argc == 3 && QByteArray(argv[1]) == "--child") return runChild(QString::fromLocal8Bit(argv[2]), argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString self = QCoreApplication::applicationFilePath();
+    QString sample = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+#ifdef VELDORA_SAMPLE_FOLDER
+    if (sample.isEmpty()) sample = QStringLiteral(VELDORA_SAMPLE_FOLDER);
+#endif
+    if (!sample.isEmpty() && QDir(sample).exists()) measureFolder(QStringLiteral("sample folder"), self, sample);
+
+    QTemporaryDir dir;
+    const QString maximal = dir.path() + QStringLiteral("/program");
+    QElapsedTimer t;
+    t.start();
+    const QString error = buildMaximalFolder(maximal);
+    if (!error.isEmpty()) {
+        std::printf("cannot build the maximal catalogue: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("\n(maximal catalogue written in %.0f ms)\n", t.nsecsElapsed() / 1e6);
+    measureFolder(QStringLiteral("maximal catalogue, 13 x 255 items with pictures"), self, maximal);
+    return 0;
+}

@@ -1,0 +1,798 @@
+#include "app/MainWindow.h"
+
+#include "app/MainMenu.h"
+#include "app/CatalogueTabs.h"
+#include "app/Planner.h"
+#include "app/SettingsFile.h"
+#include "app/UserMessages.h"
+#include "art/Artwork.h"
+#include "art/Fonts.h"
+#include "art/SheetLayout.h"
+#include "views/BrowserWindow.h"
+#include "views/InfoPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace veldora {
+
+namespace {
+
+const char *const kHelpItemPanel =
+    "В таблице <Характеристики> отображаются только суммированные характеристики от надетых предметов.\r"
+    "Бонусы отображаются ниже, и не суммируются.";
+const char *const kHelpCharacter =
+    "Для изменения данных персонажа, нужно зайти в меню Персонаж -> Ввести данные...\r"
+    "Либо нажать Ctrl+N ...\r"
+    "Но помните, если вы уже сделали какие-то манипуляции с персонажем, то их не будет... \r"
+    "Всё обнулится, и в силу вступят новые введенные данные...";
+const char *const kHelpRequirements =
+    "Проверку требований предметов можно включить/отключить, зайдя в меню настройки.";
+
+constexpr int kPanel4Left = 288;
+constexpr int kPanel4Width = 320;
+constexpr int kPanel4Height = 338;
+constexpr int kInfoLeft = 301;
+
+// Platforms without per-window opacity (the off-screen one of tests and tools)
+// would warn at every step of the fade-in.
+void applyOpacity(QWidget *w, double opacity) {
+    static const bool supported = QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (supported) w->setWindowOpacity(opacity);
+}
+
+void setTextColour(QWidget *w, const QColor &c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- PictureButton
+
+PictureButton::PictureButton(QWidget *parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent *event) {
+    emit hovered();
+    event->accept();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    event->accept();
+}
+
+// ---------------------------------------------------------------- MainWindow
+
+MainWindow::MainWindow(Planner &planner, UserMessages &messages, const QString &programFolder, QWidget *parent)
+    : QMainWindow(parent), planner_(planner), messages_(messages), programFolder_(programFolder) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral(".:: Вельдора :: By Morvessa ::."));
+    setFont(sansSerifFont(11));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, art::windowColour());
+    setPalette(pal);
+    resize(1024, 738);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ScrollArea"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(false);
+    canvas_ = new QWidget();
+    canvas_->setObjectName(QStringLiteral("Canvas"));
+    canvas_->setAutoFillBackground(true);
+    canvas_->setPalette(pal);
+    canvas_->resize(kCanvasWidth, 820);
+    scroll_->setWidget(canvas_);
+    trackHover(scroll_->viewport());  // also the room right of and below the design
+    setCentralWidget(scroll_);
+    trackHover(canvas_);
+
+    buildMenus();
+    buildCharacterPanel();
+    buildSums();
+    buildAuras();
+    buildPointPanels();
+    buildModifierPanels();
+    buildEntryPanel();
+    info_ = new InfoPanel(canvas_);
+    info_->move(kInfoLeft, 0);
+
+    errorLabel_ = new QLabel(canvas_);
+    errorLabel_->setObjectName(QStringLiteral("ErrorLabel"));
+    errorLabel_->hide();
+
+    fadeTimer_.setInterval(10);
+    connect(&fadeTimer_, &QTimer::timeout, this, &MainWindow::fadeStep);
+    applyOpacity(this, 0.0);
+    syncFromPlanner();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::trackHover(QWidget *w) {
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+}
+
+QLabel *MainWindow::makeLabel(QWidget *parent, Lbl l, const QFont &font) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(labelName(l));
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    // Moves over a label belong to the picture below it.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    labels_[labelIndex(l)] = label;
+    return label;
+}
+
+QLabel *MainWindow::makeCaption(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+                                QPoint at) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->adjustSize();
+    label->move(at);
+    return label;
+}
+
+// ---------------------------------------------------------------- menus
+
+void MainWindow::buildMenus() {
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QFont menuFont;
+    menuFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    menuFont.setPixelSize(11);
+    bar->setFont(menuFont);
+    bar->setStyleSheet(QStringLiteral(
+        "QMenuBar { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(252,236,212), stop:1 rgb(226,190,146));"
+        " border-bottom: 1px solid rgb(150,104,64); }"
+        "QMenuBar::item { padding: 3px 9px; background: transparent; color: rgb(60,34,14); }"
+        "QMenuBar::item:selected { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(255,246,226), stop:1 rgb(240,206,160));"
+        " border: 1px solid rgb(170,120,70); border-radius: 3px; }"
+        "QMenu { background: rgb(253,244,228); border: 1px solid rgb(150,104,64); color: rgb(50,28,10); }"
+        "QMenu::item { padding: 4px 24px 4px 24px; }"
+        "QMenu::item:selected { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(250,226,186), stop:1 rgb(232,190,136)); }"
+        "QMenu::item:disabled { color: rgb(170,150,130); }"
+        "QMenu::separator { height: 1px; background: rgb(214,186,150); margin: 3px 8px; }"));
+
+    // Menus by depth while walking a flat table: the entry at depth d goes into
+    // the last submenu opened at depth d - 1.
+    auto walk = [](QMenu *root, auto lines, auto addLine) {
+        std::vector<QMenu *> stack{root};
+        for (const auto &line : lines) {
+            stack.resize(line.depth + 1);
+            QMenu *into = stack[line.depth];
+            if (QMenu *opened = addLine(into, line)) stack.push_back(opened);
+        }
+    };
+
+    std::vector<QMenu *> top{nullptr};
+    for (int i = 0; i < kMainMenuSize; ++i) {
+        const MenuEntry &e = kMainMenu[i];
+        if (e.depth == 0) {
+            QMenu *menu = bar->addMenu(QString::fromUtf8(e.caption));
+            menu->setObjectName(QString::fromUtf8(e.objectName));
+            menu->menuAction()->setObjectName(QString::fromUtf8(e.objectName) + QStringLiteral("Action"));
+            top.assign({menu});
+            if (e.kind == MenuEntry::Presets) {
+                int groups = 0, entries = 0;
+                walk(menu, presetMenu(), [&](QMenu *into, const PresetMenuLine &line) -> QMenu * {
+                    const QString caption = QString::fromUtf8(line.caption);
+                    switch (line.kind) {
+                    case PresetLineKind::Submenu: {
+                        QMenu *sub = into->addMenu(caption);
+                        sub->setObjectName(QStringLiteral("MenuPresetGroup%1").arg(++groups));
+                        sub->setEnabled(line.enabled);
+                        return sub;
+                    }
+                    case PresetLineKind::Separator: {
+                        QAction *sep = into->addSeparator();
+                        sep->setEnabled(line.enabled);
+                        return nullptr;
+                    }
+                    case PresetLineKind::Entry: {
+                        QAction *a = into->addAction(caption);
+                        a->setObjectName(QStringLiteral("MenuPreset%1").arg(++entries));
+                        a->setEnabled(line.enabled);
+                        const PresetArgs args = line.args;
+                        connect(a, &QAction::triggered, this, [this, args] {
+                            planner_.equipPreset(args);
+                            afterPlannerCall();
+                        });
+                        return nullptr;
+                    }
+                    }
+                    return nullptr;
+                });
+            } else if (e.kind == MenuEntry::DatabaseTabs) {
+                for (int tab = 0; tab < kCatalogueTabCount; ++tab) {
+                    QAction *a = menu->addAction(QString::fromUtf8(kCatalogueTabs[tab].caption));
+                    a->setObjectName(QStringLiteral("MenuDatabaseTab%1").arg(tab));
+                    connect(a, &QAction::triggered, this, [this, tab] { openBrowser(tab); });
+                }
+            }
+            continue;
+        }
+        top.resize(e.depth);
+        QMenu *into = top.back();
+        if (e.kind == MenuEntry::Separator) {
+            into->addSeparator();
+            continue;
+        }
+        const QString caption = QString::fromUtf8(e.caption);
+        const QString name = QString::fromUtf8(e.objectName);
+        if (e.kind == MenuEntry::Submenu) {
+            QMenu *sub = into->addMenu(caption);
+            sub->setObjectName(name);
+            sub->menuAction()->setObjectName(name);
+            sub->setEnabled(e.enabled);
+            top.push_back(sub);
+            continue;
+        }
+        QAction *a = into->addAction(caption);
+        a->setObjectName(name);
+        a->setEnabled(e.enabled);
+        if (*e.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+        addAction(a);  // shortcuts work while the menu is closed
+        const QString n = name;
+        if (n == QLatin1String("MenuEnterCharacter")) {
+            connect(a, &QAction::triggered, this, &MainWindow::openEntryPanel);
+        } else if (n == QLatin1String("N21")) {
+            connect(a, &QAction::triggered, this, [this] {
+                planner_.takeOffAllItems();
+                afterPlannerCall();
+            });
+        } else if (n == QLatin1String("N23")) {
+            a->setCheckable(true);
+            requirementCheck_ = a;
+            connect(a, &QAction::triggered, this, &MainWindow::toggleRequirementCheck);
+        }
+    }
+    checkMark_ = new QLabel(this);
+    checkMark_->setObjectName(QStringLiteral("ImageGalkaForMenu"));
+    checkMark_->setPixmap(art::checkMarkPicture());
+    checkMark_->hide();
+}
+
+// ---------------------------------------------------------------- layout
+
+void MainWindow::buildCharacterPanel() {
+    auto *panel = new QWidget(canvas_);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(22, 8, 239, 357);
+    panel1_ = panel;
+    QVector<QRect> rects;
+    for (const SlotInfo &s : kSlots) rects.append(QRect(s.left, s.top, s.width, s.height));
+    auto *image = new QLabel(panel);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setGeometry(0, 0, 239, 357);
+    image->setPixmap(art::characterPicture(rects));
+    trackHover(image);
+
+    QLabel *lvl = makeLabel(panel, Lbl::Label_lvl, verdanaFont(13, true));
+    lvl->move(149, 6);
+    setTextColour(lvl, QColor(70, 42, 22));
+    QLabel *req = makeLabel(panel, Lbl::LTreb_Lvl, verdanaFont(13, true));
+    req->move(183, 6);
+    setTextColour(req, QColor(0, 0, 128));  // navy
+    req->setToolTip(QStringLiteral("Требуемый уровень"));
+    req->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    for (auto [l, y] : {std::pair{Lbl::LabelHP, 30}, std::pair{Lbl::LabelMP, 46}}) {
+        QLabel *bar = makeLabel(panel, l, verdanaFont(11, true));
+        bar->setGeometry(11, y, 154, 13);
+        setTextColour(bar, Qt::white);
+    }
+
+    auto *help = new PictureButton(panel);
+    help->setObjectName(QStringLiteral("Image9"));
+    help->setPixmap(art::helpPicture());
+    help->setGeometry(206, 9, 16, 16);
+    connect(help, &PictureButton::clicked, this, [this] { showHelp(QString::fromUtf8(kHelpCharacter)); });
+
+    for (const SlotInfo &s : kSlots) {
+        auto *pic = new PictureButton(panel);
+        pic->setObjectName(QString::fromLatin1(s.pictureBox));
+        pic->setGeometry(s.left, s.top, s.width, s.height);
+        const Slot slot = s.slot;
+        connect(pic, &PictureButton::clicked, this, [this, slot] { clickSlot(slot); });
+        connect(pic, &PictureButton::hovered, this, [this, slot] { hoverSlot(slot); });
+        slots_[slotIndex(slot)] = pic;
+    }
+}
+
+void MainWindow::buildSums() {
+    const QFont caption = verdanaFont(12, true);
+    const QFont value = verdanaFont(12);
+    struct Row {
+        const char *name;
+        const char *text;
+        Lbl value;
+        int left, top, valueLeft;
+    };
+    const Row rows[] = {
+        {"Label11", "Общая масса:", Lbl::LabelMassa, 26, 370, 150},
+        {"Label22", "Размер рюкзака:", Lbl::LabelMaxMassa, 26, 385, 150},
+        {"LabelCost", "Стоимость:", kNoLabel, 26, 400, 0},
+        {"LabelCoins", "Монет:", Lbl::LMoneti, 40, 415, 96},
+        {"LabelGold", "Золотых:", Lbl::LZoloto, 150, 415, 218},
+        {"LabelKO", "К.о.:", Lbl::LKO, 40, 430, 96},
+    };
+    for (const Row &r : rows) {
+        QLabel *c = makeCaption(canvas_, QString::fromLatin1(r.name), QString::fromUtf8(r.text), caption,
+                                QPoint(r.left, r.top));
+        setTextColour(c, QColor(70, 42, 22));
+        if (r.value == kNoLabel) continue;
+        QLabel *v = makeLabel(canvas_, r.value, value);
+        v->move(r.valueLeft, r.top);
+        setTextColour(v, QColor(20, 20, 20));
+    }
+}
+
+void MainWindow::buildAuras() {
+    for (int i = 0; i < kAuraCount; ++i) {
+        auto *icon = new QLabel(canvas_);
+        icon->setObjectName(QString::fromLatin1(kAuraKinds[i].icon));
+        icon->setPixmap(art::auraPicture(i));
+        icon->setGeometry(kAuraPlaces[i].left, kAuraPlaces[i].top, kAuraIconSize, kAuraIconSize);
+        icon->setToolTip(QString::fromUtf8(kAuraKinds[i].designHint));
+        icon->hide();
+        auras_[i] = icon;
+    }
+}
+
+void MainWindow::buildPointPanels() {
+    using namespace sheet;
+    auto makePanel = [this](const char *name, const char *imageName, QRect geometry, const QPixmap &picture) {
+        auto *panel = new QWidget(canvas_);
+        panel->setObjectName(QString::fromLatin1(name));
+        panel->setGeometry(geometry);
+        auto *image = new QLabel(panel);
+        image->setObjectName(QString::fromLatin1(imageName));
+        image->setGeometry(0, 0, geometry.width(), geometry.height());
+        image->setPixmap(picture);
+        trackHover(image);
+        return panel;
+    };
+    QStringList statHeadings, masteryHeadings, magicHeadings;
+    for (const PointRow &r : kPointRows) {
+        QStringList &into = r.table == PointTable::Stats       ? statHeadings
+                            : r.table == PointTable::Masteries ? masteryHeadings
+                                                               : magicHeadings;
+        into << QString::fromUtf8(r.caption);
+    }
+    panel2_ = makePanel("Panel2", "Image2", QRect(279, 19, kPanelWidth, kStatsPanelHeight),
+                        art::statsPanelPicture(statHeadings, masteryHeadings));
+    panel3_ = makePanel("Panel3", "Image3", QRect(278, 427, kPanelWidth, kMagicPanelHeight),
+                        art::magicPanelPicture(magicHeadings));
+
+    auto *help = new PictureButton(panel2_);
+    help->setObjectName(QStringLiteral("Image10"));
+    help->setPixmap(art::helpPicture());
+    help->setGeometry(237, 7, 16, 16);
+    help->raise();
+    connect(help, &PictureButton::clicked, this, [this] { showHelp(QString::fromUtf8(kHelpRequirements)); });
+
+    const QFont valueFont = verdanaFont(13);
+    const QColor valueColour(20, 20, 20);
+    auto place = [&](QWidget *panel, Lbl l, Column c, int top, const QFont &font) {
+        if (l == kNoLabel) return;
+        QLabel *label = makeLabel(panel, l, font);
+        label->setGeometry(cellRect(c, top, kValueHeight));
+        label->setAlignment(Qt::AlignCenter);
+        setTextColour(label, valueColour);
+    };
+    for (int i = 0; i < kPointRowCount; ++i) {
+        const PointRow &r = kPointRows[i];
+        const PointTableInfo &t = pointTableInfo(r.table);
+        const int index = i - t.firstRow;
+        QWidget *panel = r.table == PointTable::Magic ? panel3_ : panel2_;
+        const int top = r.table == PointTable::Stats       ? kStatRowTop + index * kStatRowPitch
+                        : r.table == PointTable::Masteries ? kMasteryRowTop + index * kStatRowPitch
+                                                           : kMagicRowTop + index * kMagicRowPitch;
+        place(panel, r.required, Column::Required, top, valueFont);
+        place(panel, r.own, Column::Own, top, valueFont);
+        place(panel, r.items, Column::Items, top, valueFont);
+        place(panel, r.setBonus, Column::Bonus, top, valueFont);
+        place(panel, r.total, Column::Total, top, verdanaFont(13, true));
+        const int buttonTop = top + (kValueHeight - kButtonSize) / 2;
+        auto *plus = new PictureButton(panel);
+        plus->setObjectName(QString::fromLatin1(r.plusButton));
+        plus->setPixmap(art::plusPicture());
+        plus->setGeometry(kPlusLeft, buttonTop, kButtonSize, kButtonSize);
+        const PointTable table = r.table;
+        connect(plus, &PictureButton::clicked, this, [this, table, index] {
+            planner_.plus(table, index);
+            afterPlannerCall();
+        });
+        auto *minus = new PictureButton(panel);
+        minus->setObjectName(QString::fromLatin1(r.minusButton));
+        minus->setPixmap(art::minusPicture());
+        minus->setGeometry(kMinusLeft, buttonTop, kButtonSize, kButtonSize);
+        connect(minus, &PictureButton::clicked, this, [this, table, index] {
+            planner_.minus(table, index);
+            afterPlannerCall();
+        });
+        plusButtons_[i] = plus;
+        minusButtons_[i] = minus;
+    }
+    const QFont freeFont = verdanaFont(13, true);
+    place(panel2_, pointTableInfo(PointTable::Stats).freePoints, Column::Own, kStatFreeTop, freeFont);
+    place(panel2_, pointTableInfo(PointTable::Masteries).freePoints, Column::Own, kMasteryFreeTop, freeFont);
+    place(panel3_, pointTableInfo(PointTable::Magic).freePoints, Column::Own, kMagicFreeTop, freeFont);
+    for (PointTable t : {PointTable::Stats, PointTable::Masteries, PointTable::Magic})
+        setTextColour(labels_[labelIndex(pointTableInfo(t).freePoints)], QColor(0, 90, 0));
+}
+
+void MainWindow::buildModifierPanels() {
+    using namespace sheet;
+    const char *const names[3][2] = {{"Panel5", "Image5"}, {"Panel7", "Image7"}, {"Panel6", "Image6"}};
+    const char *const titles[3] = {"Характеристики", "Бонус за статы", "Бонус за комплект"};
+    const QFont captionFont = verdanaFont(12);
+    const QFont valueFont = verdanaFont(13, true);
+    for (int p = 0; p < 3; ++p) {
+        auto *panel = new QWidget(canvas_);
+        panel->setObjectName(QString::fromLatin1(names[p][0]));
+        panel->setGeometry(714, 19, kModifierWidth, 24);
+        auto *image = new art::ModifierPanelBackground(QString::fromUtf8(titles[p]), panel);
+        image->setObjectName(QString::fromLatin1(names[p][1]));
+        image->setGeometry(0, 0, kModifierWidth, 24);
+        trackHover(image);
+        modifierPanels_[p] = panel;
+        modifierImages_[p] = image;
+    }
+    auto addRows = [&](QWidget *panel, const auto &rows, auto &captions) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const Lbl value = rows[i].value;
+            QLabel *c = makeCaption(panel, captionLabelName(value), QString::fromUtf8(rows[i].caption), captionFont,
+                                    QPoint(kModifierCaptionLeft, kModifierFirstRow));
+            setTextColour(c, QColor(60, 36, 18));
+            c->hide();
+            captions[i] = c;
+            QLabel *v = makeLabel(panel, value, valueFont);
+            v->setGeometry(kModifierValueLeft, kModifierFirstRow, kModifierWidth - kModifierValueLeft - 8, 17);
+            setTextColour(v, QColor(20, 60, 20));
+            v->hide();
+        }
+    };
+    addRows(modifierPanels_[0], kItemModifierRows, itemCaptions_);
+    addRows(modifierPanels_[1], kStatBonusRows, statBonusCaptions_);
+    addRows(modifierPanels_[2], kSetBonusRows, setBonusCaptions_);
+
+    auto *help = new PictureButton(modifierPanels_[0]);
+    help->setObjectName(QStringLiteral("Image8"));
+    help->setPixmap(art::helpPicture());
+    help->setGeometry(251, 8, 16, 16);
+    help->raise();
+    connect(help, &PictureButton::clicked, this, [this] { showHelp(QString::fromUtf8(kHelpItemPanel)); });
+}
+
+void MainWindow::buildEntryPanel() {
+    auto *panel = new QWidget(canvas_);
+    panel->setObjectName(QStringLiteral("Panel4"));
+    panel->setGeometry(kPanel4Left, 100, kPanel4Width, kPanel4Height);
+    panel4_ = panel;
+    trackHover(panel);
+    auto *image = new QLabel(panel);
+    image->setObjectName(QStringLiteral("ImagePanel4"));
+    image->setGeometry(0, 0, kPanel4Width, kPanel4Height);
+    image->setPixmap(art::entryPanelPicture(kPanel4Width, kPanel4Height));
+    image->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    const QFont captionFont = verdanaFont(12);
+    const QString editStyle = QStringLiteral(
+        "QLineEdit { background: white; border: 1px solid rgb(170,130,90); border-radius: 3px; padding: 0 3px; }"
+        "QLineEdit:focus { border: 1px solid rgb(120,70,30); }");
+    for (int i = 0; i < kEntryFieldCount; ++i) {
+        const EntryField &f = kEntryFields[i];
+        // The first four fields (level and free points) one per line, the eight
+        // characteristics in two columns below them.
+        QPoint captionAt, editAt;
+        int editWidth;
+        if (i < 4) {
+            captionAt = QPoint(14, 36 + i * 23);
+            editAt = QPoint(232, 34 + i * 23);
+            editWidth = 70;
+        } else {
+            const int k = i - 4, column = k / 4, line = k % 4;
+            captionAt = QPoint(14 + column * 156, 154 + line * 25);
+            editAt = QPoint(100 + column * 156, 152 + line * 25);
+            editWidth = 48;
+        }
+        QLabel *c = makeCaption(panel, QStringLiteral("LabelEdit%1").arg(i + 1), QString::fromUtf8(f.caption),
+                                captionFont, captionAt);
+        setTextColour(c, QColor(60, 36, 18));
+        auto *edit = new QLineEdit(QString::fromUtf8(f.defaultText), panel);
+        edit->setObjectName(QString::fromLatin1(f.name));
+        edit->setGeometry(editAt.x(), editAt.y(), editWidth, 20);
+        edit->setFont(verdanaFont(12));
+        edit->setStyleSheet(editStyle);
+        edits_[i] = edit;
+    }
+    auto *warning = new QLabel(QStringLiteral("При нажатии 'Ок' все данные, введённые раннее обнулятся!"), panel);
+    warning->setObjectName(QStringLiteral("LabelWarning"));
+    warning->setFont(verdanaFont(11, true));
+    warning->setWordWrap(true);
+    warning->setAlignment(Qt::AlignCenter);
+    warning->setGeometry(14, 256, kPanel4Width - 28, 34);
+    setTextColour(warning, QColor(170, 20, 10));
+
+    auto *ok = new QPushButton(QStringLiteral("Ok"), panel);
+    ok->setObjectName(QStringLiteral("Button_ok"));
+    ok->setGeometry((kPanel4Width - 90) / 2, 298, 90, 26);
+    ok->setCursor(Qt::PointingHandCursor);
+    ok->setStyleSheet(QStringLiteral(
+        "QPushButton { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(250,226,186), stop:1 rgb(214,170,116));"
+        " border: 1px solid rgb(130,84,44); border-radius: 4px; color: rgb(60,30,10); font-weight: bold; }"
+        "QPushButton:hover { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(255,238,206), stop:1 rgb(228,186,130)); }"
+        "QPushButton:pressed { background: rgb(210,166,112); }"));
+    connect(ok, &QPushButton::clicked, this, &MainWindow::applyCharacterEntry);
+
+    auto *close = new PictureButton(panel);
+    close->setObjectName(QStringLiteral("Image4"));
+    close->setPixmap(art::closePicture(14, 14));
+    close->setGeometry(kPanel4Width - 22, 7, 14, 14);
+    connect(close, &PictureButton::clicked, this, [this] {
+        planner_.hideCharacterEntry();
+        afterPlannerCall();
+    });
+    panel->hide();
+}
+
+// ---------------------------------------------------------------- mirroring
+
+void MainWindow::syncFromPlanner() {
+    const CharacterSheet &sheet = planner_.state().sheet;
+    for (int i = 0; i < kLabelCount; ++i) {
+        QLabel *label = labels_[i];
+        if (!label) continue;
+        const QString &text = sheet.text(static_cast<Lbl>(i));
+        if (label->text() != text) {
+            label->setText(text);
+            if (label->alignment() & Qt::AlignLeft && !(label->alignment() & Qt::AlignHCenter)) label->adjustSize();
+        }
+    }
+    // Modifier panels: rows, heights and stacking.
+    auto placeRows = [](const auto &places, const auto &rows, const auto &captions, const auto &labels) {
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            QLabel *caption = captions[i];
+            QLabel *value = labels[labelIndex(rows[i].value)];
+            const RowPlace &p = places[i];
+            caption->setVisible(p.visible);
+            value->setVisible(p.visible);
+            if (p.visible) {
+                caption->move(caption->x(), p.top);
+                value->move(value->x(), p.top);
+            }
+        }
+    };
+    placeRows(sheet.itemModifierRows, kItemModifierRows, itemCaptions_, labels_);
+    placeRows(sheet.statBonusRows, kStatBonusRows, statBonusCaptions_, labels_);
+    placeRows(sheet.setBonusRows, kSetBonusRows, setBonusCaptions_, labels_);
+    const PanelBox boxes[3] = {sheet.itemModifierPanel, sheet.statBonusPanel, sheet.setBonusPanel};
+    int bottom = panel3_->geometry().bottom();
+    for (int p = 0; p < 3; ++p) {
+        modifierPanels_[p]->setGeometry(714, boxes[p].top, sheet::kModifierWidth, boxes[p].height);
+        modifierImages_[p]->resize(sheet::kModifierWidth, boxes[p].height);
+        bottom = std::max(bottom, boxes[p].top + boxes[p].height);
+    }
+    for (int i = 0; i < kPointRowCount; ++i) {
+        plusButtons_[i]->setVisible(sheet.buttons[i].plusVisible);
+        minusButtons_[i]->setVisible(sheet.buttons[i].minusVisible);
+        if (shownUnmet_[i] != sheet.unmet[i]) {
+            shownUnmet_[i] = sheet.unmet[i];
+            QLabel *own = labels_[labelIndex(kPointRows[i].own)];
+            QFont f = own->font();
+            f.setBold(sheet.unmet[i]);
+            own->setFont(f);
+            setTextColour(own, sheet.unmet[i] ? QColor(255, 0, 0) : QColor(20, 20, 20));
+        }
+    }
+    for (int i = 0; i < kAuraCount; ++i) {
+        const AuraIcon &a = sheet.auras[i];
+        auras_[i]->setVisible(a.visible);
+        auras_[i]->move(a.left, a.top);
+        auras_[i]->setToolTip(a.hint);
+    }
+    for (const SlotInfo &s : kSlots) {
+        const int i = slotIndex(s.slot);
+        const QString &picture = planner_.state().slot(s.slot).picture;
+        if (slotPictures_[i] != picture) {
+            slotPictures_[i] = picture;
+            if (picture.isEmpty())
+                slots_[i]->clear();
+            else
+                slots_[i]->setPixmap(slotPixmap(picture));
+        }
+    }
+    if (sheet.entryPanelVisible != panel4_->isVisible()) {
+        panel4_->setVisible(sheet.entryPanelVisible);
+        if (sheet.entryPanelVisible) panel4_->raise();
+    }
+    errorLabel_->setText(planner_.state().errorLabel);
+    const int height = std::max(820, bottom + 24);
+    if (canvas_->height() != height) canvas_->resize(kCanvasWidth, height);
+}
+
+QPixmap MainWindow::slotPixmap(const QString &picture) {
+    const QString path = QFileInfo(picture).isAbsolute() ? picture : programFolder_ + QStringLiteral("/img/") + picture;
+    const auto found = slotPixmapCache_.constFind(path);
+    if (found != slotPixmapCache_.constEnd()) return *found;
+    QImage image = QImageReader(path).read();
+    // A file that is there but is no picture shows the fallback, as in the browser.
+    if (image.isNull()) image = QImageReader(programFolder_ + QStringLiteral("/img/no_image.bmp")).read();
+    const QPixmap pix = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    slotPixmapCache_.insert(path, pix);
+    return pix;
+}
+
+void MainWindow::afterPlannerCall() {
+    syncFromPlanner();
+}
+
+// ---------------------------------------------------------------- events
+
+void MainWindow::setBrowser(BrowserWindow *browser) {
+    browser_ = browser;
+    // Messages about a refused item must not be hidden behind the browser's panel.
+    planner_.setInfoPanelHider([this] {
+        if (browser_) browser_->hideInfo();
+    });
+    connect(browser_, &BrowserWindow::pictureClicked, this, &MainWindow::catalogueClicked);
+    connect(browser_, &BrowserWindow::closed, this, [this] {
+        // Closing the browser brings the main window to the front.
+        raise();
+        activateWindow();
+    });
+}
+
+void MainWindow::clickSlot(Slot s) {
+    const std::optional<int> tab = planner_.clickSlot(s);
+    afterPlannerCall();
+    if (tab) {
+        hideInfo();
+        openBrowser(*tab);
+    }
+}
+
+void MainWindow::hoverSlot(Slot s) {
+    if (planner_.state().slot(s).row != 0)
+        showWornItemInfo(s);
+    else
+        hideInfo();
+}
+
+void MainWindow::showWornItemInfo(Slot s) {
+    const SlotInfo &info = slotInfo(s);
+    const PanelPosition at = wornInfoPanelPosition(info.left, info.top, info.width);
+    info_->move(at.left, at.top);
+    info_->show();
+    info_->raise();
+    const Category c = s == Slot::OffHand ? offHandCategory(planner_.state().offHandKind) : info.category;
+    info_->setInfo(buildItemInfo(planner_.state().catalogue.table(c), planner_.state().slot(s).row,
+                                 InfoSource::WornItem));
+}
+
+void MainWindow::hideInfo() { info_->hide(); }
+
+void MainWindow::openBrowser(int tab) {
+    if (browser_) browser_->openOnTab(tab);
+}
+
+void MainWindow::catalogueClicked(int tab, int row) {
+    planner_.clickCatalogueItem(tab, row);
+    afterPlannerCall();
+}
+
+void MainWindow::openEntryPanel() {
+    planner_.showCharacterEntry();
+    panel4_->move(kPanel4Left, scroll_->verticalScrollBar()->value() + 100);
+    afterPlannerCall();
+    panel4_->raise();
+}
+
+void MainWindow::applyCharacterEntry() {
+    for (int i = 0; i < kEntryFieldCount; ++i) planner_.setEntryText(i, edits_[i]->text());
+    planner_.applyCharacterEntry();
+    afterPlannerCall();
+}
+
+void MainWindow::showHelp(const QString &text) { messages_.showMessage(text); }
+
+void MainWindow::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (!fadeInDone_ && !fadeTimer_.isActive()) fadeTimer_.start();
+}
+
+void MainWindow::fadeStep() {
+    opacity_ += 2;
+    if (opacity_ < 254) {
+        applyOpacity(this, opacity_ / 255.0);
+        return;
+    }
+    finishFadeIn();
+}
+
+void MainWindow::finishFadeIn() {
+    if (fadeInDone_) return;
+    fadeTimer_.stop();
+    opacity_ = 255;
+    applyOpacity(this, 1.0);
+    fadeInDone_ = true;
+    readSettings();
+}
+
+void MainWindow::readSettings() {
+    const Settings s = readSettingsFile(programFolder_);
+    tutorialAtStart_ = s.tutorialAtStart;
+    planner_.setRequirementCheckOn(s.requirementCheckOn);
+    requirementCheck_->setChecked(s.requirementCheckOn);
+}
+
+void MainWindow::toggleRequirementCheck() {
+    const bool on = !planner_.state().requirementCheckOn;
+    QString error;
+    // The flag changes only once the file holds it, so the two never disagree.
+    if (writeSettingsFile(programFolder_, Settings{tutorialAtStart_, on}, &error)) {
+        planner_.setRequirementCheckOn(on);
+    } else {
+        messages_.showMessage(error);
+    }
+    requirementCheck_->setChecked(planner_.state().requirementCheckOn);
+}
+
+void MainWindow::wheelScroll(int notches, Qt::KeyboardModifiers modifiers) {
+    const bool sideways = (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier | Qt::MetaModifier)) ==
+                          Qt::AltModifier;
+    QScrollBar *bar = sideways ? scroll_->horizontalScrollBar() : scroll_->verticalScrollBar();
+    bar->setValue(bar->value() + 10 * notches);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::Wheel: {
+        auto *we = static_cast<QWheelEvent *>(event);
+        // With Alt held some platforms report the turn on the horizontal axis.
+        const QPoint d = we->angleDelta();
+        wheelRemainder_ += d.y() != 0 ? d.y() : d.x();
+        const int notches = wheelRemainder_ / 120;
+        wheelRemainder_ -= notches * 120;
+        if (notches != 0) wheelScroll(-notches, we->modifiers());
+        return true;
+    }
+    case QEvent::MouseMove:
+        // The background, the character and table pictures, the entry panel and
+        // the modifier panels: the pointer has left every item.
+        hideInfo();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    emit closing();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace veldora

@@ -1,0 +1,75 @@
+#include "GuiTestSupport.h"
+
+#include "app/MainWindow.h"
+#include "FixtureCatalogue.h"
+#include "app/SplashWindow.h"
+#include "views/BrowserWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace veldora {
+namespace {
+
+TEST(Startup, ADatabaseThatCannotBeReadStopsTheStartWithOneMessageAndNoWindow) {
+    QTemporaryDir dir;
+    test::RecordingMessages messages;
+    // No database at all, then a file that is no database.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        messages.messages.clear();
+        if (attempt == 1) {
+            QDir().mkpath(dir.path() + QStringLiteral("/base"));
+            QFile f(dir.path() + QStringLiteral("/base/main.mdb"));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(4096, 'x'));
+        }
+        auto started = startProgram(dir.path(), messages);
+        EXPECT_FALSE(started->error.isEmpty());
+        EXPECT_EQ(messages.messages, QStringList{started->error});
+        EXPECT_FALSE(started->mainWindow);
+        EXPECT_FALSE(started->splash);
+        EXPECT_EQ(started->browser, nullptr);
+    }
+}
+
+TEST(Startup, CategoriesCutToWhatATableHoldsAreReportedOnceAndTheProgramStarts) {
+    QTemporaryDir dir;
+    veldora::testing::FixtureCatalogue f;
+    for (int i = 0; i < CategoryTable::kMaxItemRows + 2; ++i) f.addItem(Category::Helmets, QStringLiteral("Шлем %1").arg(i), 1);
+    f.addItem(Category::Rings, QStringLiteral("Кольцо"), 1);
+    ASSERT_EQ(f.write(dir.path()), QString());
+    test::RecordingMessages messages;
+    StartOptions options;
+    options.showSplash = false;
+    options.fadeIn = false;
+    auto started = startProgram(dir.path(), messages, options);
+    ASSERT_TRUE(started->mainWindow) << started->error.toStdString();
+    ASSERT_EQ(started->warnings.size(), 1);
+    EXPECT_EQ(messages.messages, started->warnings);
+    // The browser shows what the table kept; items without a picture file and
+    // without no_image.bmp show an empty picture.
+    EXPECT_EQ(started->browser->grid(0)->pictureCount(), CategoryTable::kMaxItemRows);
+    EXPECT_TRUE(started->browser->grid(11)->picture(1).toImage().pixelColor(5, 5).alpha() == 0);
+}
+
+TEST(Startup, TheProgramStartsWithTheSplashWhichHandsOverToTheMainWindow) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/program");
+    if (test::sampleFolder().isEmpty() || !test::copyFolder(test::sampleFolder(), folder))
+        GTEST_SKIP() << "the build has no sample program folder";
+    test::RecordingMessages messages;
+    auto started = startProgram(folder, messages);
+    ASSERT_TRUE(started->mainWindow);
+    ASSERT_TRUE(started->splash);
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(started->splash->isVisible());
+    EXPECT_FALSE(started->mainWindow->isVisible());
+    // 500 count ticks and 127 fade ticks of at least a millisecond each.
+    for (int i = 0; i < 200 && !started->mainWindow->isVisible(); ++i) test::processEvents(50);
+    EXPECT_TRUE(started->mainWindow->isVisible());
+    EXPECT_FALSE(started->splash->isVisible());
+}
+
+}  // namespace
+}  // namespace veldora
