@@ -37,12 +37,6 @@ QStringList setNames(const SetBonusTable &t) {
     return n;
 }
 
-jet::Table &tableNamed(std::vector<jet::Table> &tables, const QString &name) {
-    for (jet::Table &t : tables)
-        if (t.name == name) return t;
-    throw std::runtime_error("no such table");
-}
-
 }  // namespace
 
 TEST(CatalogueLoader, FilesItemsByCategoryInLevelOrderWithEqualLevelsInStorageOrder) {
