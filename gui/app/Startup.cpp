@@ -83,9 +83,13 @@ std::unique_ptr<StartedProgram> startProgram(const QString &programFolder, UserM
 
 int runProgram(const QString &programFolder) {
     MessageBoxMessages messages;
+    return runProgram(programFolder, messages);
+}
+
+int runProgram(const QString &programFolder, UserMessages &messages) {
     std::unique_ptr<StartedProgram> program = startProgram(programFolder, messages);
     if (!program->mainWindow) return 1;
-    messages.setParent(program->mainWindow.get());
+    if (auto *boxes = dynamic_cast<MessageBoxMessages *>(&messages)) boxes->setParent(program->mainWindow.get());
     // Closing the main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(program->mainWindow.get(), &MainWindow::closing, qApp, &QApplication::quit);

@@ -56,7 +56,8 @@ private:
 };
 
 // The program: starts on `programFolder` and runs the message loop. Returns the
-// exit status, non-zero when the start-up failed.
+// exit status, non-zero when the start-up failed (then no loop runs).
 int runProgram(const QString &programFolder);
+int runProgram(const QString &programFolder, UserMessages &messages);
 
 }  // namespace veldora

@@ -5,6 +5,7 @@
 #include "app/SplashWindow.h"
 #include "views/BrowserWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -31,6 +32,15 @@ TEST(Startup, ADatabaseThatCannotBeReadStopsTheStartWithOneMessageAndNoWindow) {
         EXPECT_FALSE(started->splash);
         EXPECT_EQ(started->browser, nullptr);
     }
+}
+
+TEST(Startup, TheProgramEndsWithAFailureStatusWhenTheDatabaseIsMissing) {
+    QTemporaryDir dir;
+    test::RecordingMessages messages;
+    EXPECT_NE(runProgram(dir.path(), messages), 0);  // returns at once: no message loop runs
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains(dir.path() + QStringLiteral("/base/main.mdb")));
+    for (QWidget *w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
 }
 
 TEST(Startup, CategoriesCutToWhatATableHoldsAreReportedOnceAndTheProgramStarts) {
