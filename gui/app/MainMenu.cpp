@@ -1,5 +1,9 @@
 #include "app/MainMenu.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
 namespace veldora {
 
 namespace {
@@ -98,5 +102,18 @@ const MenuEntry kMainMenu[] = {
     {1, A, "Отчёты...", "MenuReports", "F3", false, nullptr},
 };
 const int kMainMenuSize = int(sizeof(kMainMenu) / sizeof(kMainMenu[0]));
+
+QAction *findMenuEntry(QMenuBar *bar, const QStringList &captions) {
+    QList<QAction *> actions = bar->actions();
+    QAction *found = nullptr;
+    for (const QString &caption : captions) {
+        found = nullptr;
+        for (QAction *a : actions)
+            if (a->text() == caption) found = a;
+        if (!found) return nullptr;
+        if (found->menu()) actions = found->menu()->actions();
+    }
+    return found;
+}
 
 }  // namespace veldora

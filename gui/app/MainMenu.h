@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QMenuBar;
 class QMenu;
@@ -26,5 +27,8 @@ struct MenuEntry {
 
 extern const MenuEntry kMainMenu[];
 extern const int kMainMenuSize;
+
+// The entry reached by following captions from the menu bar down; nullptr if none.
+QAction *findMenuEntry(QMenuBar *bar, const QStringList &captions);
 
 }  // namespace veldora

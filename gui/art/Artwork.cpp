@@ -285,36 +285,27 @@ QPixmap browserBodyPicture() {
     return pix;
 }
 
-QPixmap plusPicture() {
+namespace {
+// The plus and minus buttons: a small rounded gem, green or red, with a white sign.
+QPixmap pointButtonPicture(bool plus) {
     QPixmap pix = transparentPixmap(sheet::kButtonSize, sheet::kButtonSize);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, 12);
-    g.setColorAt(0, QColor(140, 220, 110));
-    g.setColorAt(1, QColor(40, 130, 40));
-    p.setPen(QPen(QColor(30, 80, 26), 1));
+    g.setColorAt(0, plus ? QColor(140, 220, 110) : QColor(244, 130, 110));
+    g.setColorAt(1, plus ? QColor(40, 130, 40) : QColor(170, 36, 26));
+    p.setPen(QPen(plus ? QColor(30, 80, 26) : QColor(100, 20, 14), 1));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(0.5, 0.5, 11, 11), 2.5, 2.5);
     p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(3, 6), QPointF(9, 6));
-    p.drawLine(QPointF(6, 3), QPointF(6, 9));
+    if (plus) p.drawLine(QPointF(6, 3), QPointF(6, 9));
     return pix;
 }
+}  // namespace
 
-QPixmap minusPicture() {
-    QPixmap pix = transparentPixmap(sheet::kButtonSize, sheet::kButtonSize);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 12);
-    g.setColorAt(0, QColor(244, 130, 110));
-    g.setColorAt(1, QColor(170, 36, 26));
-    p.setPen(QPen(QColor(100, 20, 14), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 11, 11), 2.5, 2.5);
-    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(3, 6), QPointF(9, 6));
-    return pix;
-}
+QPixmap plusPicture() { return pointButtonPicture(true); }
+QPixmap minusPicture() { return pointButtonPicture(false); }
 
 QPixmap helpPicture() {
     QPixmap pix = transparentPixmap(16, 16);

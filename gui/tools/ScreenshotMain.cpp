@@ -1,6 +1,7 @@
 // Pictures of the program for the documentation: starts the program on the
 // working folder as the player would, dresses a preset outfit, opens the item
 // database and saves what the screen shows. Not part of the program itself.
+#include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
 #include "app/Startup.h"
@@ -39,20 +40,6 @@ void settle() {
     }
 }
 
-// Finds a menu entry by its captions from the menu bar down.
-QAction *menuEntry(QMenuBar *bar, const QStringList &path) {
-    QList<QAction *> actions = bar->actions();
-    QAction *found = nullptr;
-    for (const QString &caption : path) {
-        found = nullptr;
-        for (QAction *a : actions)
-            if (a->text() == caption) found = a;
-        if (!found) return nullptr;
-        if (found->menu()) actions = found->menu()->actions();
-    }
-    return found;
-}
-
 QImage screen(QWidget *main, QWidget *over = nullptr) {
     QImage image = main->grab().toImage();
     if (over) {
@@ -89,7 +76,7 @@ int main(int argc, char **argv) {
         main->findChild<QLineEdit *>(QString::fromLatin1(field))->setText(QString::fromLatin1(value));
     main->findChild<QPushButton *>(QStringLiteral("Button_ok"))->click();
     settle();
-    QAction *preset = menuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
+    QAction *preset = findMenuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
                                                   QStringLiteral("Комплект ангела"), QStringLiteral("Меч")});
     if (!preset) {
         std::fprintf(stderr, "preset entry not found\n");

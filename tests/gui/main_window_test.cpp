@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
 #include "views/BrowserWindow.h"
@@ -31,19 +32,6 @@ using test::named;
     ASSERT_TRUE(var->program->mainWindow) << var->program->error.toStdString();
 
 QString text(QWidget *root, const char *label) { return named<QLabel>(root, QString::fromLatin1(label))->text(); }
-
-QAction *menuEntry(QMenuBar *bar, const QStringList &path) {
-    QList<QAction *> actions = bar->actions();
-    QAction *found = nullptr;
-    for (const QString &caption : path) {
-        found = nullptr;
-        for (QAction *a : actions)
-            if (a->text() == caption) found = a;
-        if (!found) return nullptr;
-        if (found->menu()) actions = found->menu()->actions();
-    }
-    return found;
-}
 
 int countEntries(QMenu *menu, bool enabledOnly) {
     int n = 0;
@@ -97,7 +85,7 @@ TEST(MainWindow, EveryNamedControlIsThereAndTheHelpPicturesExplain) {
         EXPECT_FALSE(named<QAction>(main, QString::fromLatin1(later))->isEnabled()) << later;
     QMenu *presets = named<QMenu>(main, QStringLiteral("MenuPresets"));
     EXPECT_EQ(countEntries(presets, true), 134);
-    EXPECT_NE(menuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
+    EXPECT_NE(findMenuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
                                           QStringLiteral("Комплект подвижности ")}),
               nullptr);
     EXPECT_EQ(named<QMenu>(main, QStringLiteral("MenuDatabase"))->actions().size(), 13);
@@ -321,7 +309,7 @@ TEST(MainWindow, APresetUnderTheRequirementCheckListsFailuresAndTheCheckIsSaved)
     ASSERT_TRUE(check->isChecked());
     ASSERT_TRUE(t->program->planner->state().requirementCheckOn);
 
-    QAction *preset = menuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
+    QAction *preset = findMenuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
                                                   QStringLiteral("Комплект ангела"), QStringLiteral("Кинжал")});
     ASSERT_NE(preset, nullptr);
     t->messages.messages.clear();
