@@ -76,7 +76,7 @@ int main(int argc, char **argv) {
         main->findChild<QLineEdit *>(QString::fromLatin1(field))->setText(QString::fromLatin1(value));
     main->findChild<QPushButton *>(QStringLiteral("Button_ok"))->click();
     settle();
-    QAction *preset = findMenuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
+    QAction *preset = veldora::findMenuEntry(main->menuBar(), {QStringLiteral("Одеть комплект"), QStringLiteral("Для уворотов"),
                                                   QStringLiteral("Комплект ангела"), QStringLiteral("Меч")});
     if (!preset) {
         std::fprintf(stderr, "preset entry not found\n");
