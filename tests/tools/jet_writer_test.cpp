@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/ToolRun.h"
+
 #include <gtest/gtest.h>
 #include <mdbtools.h>
 
@@ -17,18 +19,8 @@ using veldora::testing::FixtureCatalogue;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QString out, err;
-};
-
-ToolRun run(const QString &program, const QStringList &args) {
-    QProcess p;
-    p.start(program, args);
-    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
+using veldora::testing::ToolRun;
+ToolRun run(const QString &program, const QStringList &args) { return veldora::testing::runTool(program, args); }
 
 // Rows of a table as mdb-export gives them, cells unquoted; NULL and empty both read "".
 QList<QStringList> exportRows(const QString &file, const QString &table) {

@@ -7,22 +7,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/ToolRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QString out, err;
-};
-
-ToolRun run(const QString &program, const QStringList &args) {
-    QProcess p;
-    p.start(program, args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
+using veldora::testing::ToolRun;
+ToolRun run(const QString &program, const QStringList &args) { return veldora::testing::runTool(program, args); }
 
 QString writeSource(const QTemporaryDir &dir, const QString &name, const QByteArray &content) {
     const QString path = dir.filePath(name);
