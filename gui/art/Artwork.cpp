@@ -204,18 +204,31 @@ QPixmap characterPicture(const QVector<QRect> &slotRects) {
     return pix;
 }
 
-QPixmap statsPanelPicture(const QStringList &statHeadings, const QStringList &masteryHeadings) {
+namespace {
+// A characteristics-style table: parchment, title band, column headings, one row per
+// heading and the free-points row below. Returns the painter still open on `pix`.
+void paintTablePanel(QPixmap &pix, QPainter &p, int height, const QString &title, const QStringList &headings,
+                     int rowTop, int rowPitch, int freeTop) {
     using namespace sheet;
-    QPixmap pix = transparentPixmap(kPanelWidth, kStatsPanelHeight);
-    QPainter p(&pix);
+    pix = transparentPixmap(kPanelWidth, height);
+    p.begin(&pix);
     p.setRenderHint(QPainter::Antialiasing);
-    paintParchment(p, QRectF(0, 0, kPanelWidth, kStatsPanelHeight));
-    paintBand(p, QRectF(3, 3, kPanelWidth - 6, kTitleHeight - 4), QStringLiteral("Параметры"), 13);
+    paintParchment(p, QRectF(0, 0, kPanelWidth, height));
+    paintBand(p, QRectF(3, 3, kPanelWidth - 6, kTitleHeight - 4), title, 13);
     p.setRenderHint(QPainter::Antialiasing, false);
     paintHeadings(p, kHeadingTop, true);
-    paintRows(p, statHeadings, kStatRowTop, kStatRowPitch);
+    paintRows(p, headings, rowTop, rowPitch);
     p.setRenderHint(QPainter::Antialiasing);
-    paintFreeRow(p, kStatFreeTop);
+    paintFreeRow(p, freeTop);
+}
+}  // namespace
+
+QPixmap statsPanelPicture(const QStringList &statHeadings, const QStringList &masteryHeadings) {
+    using namespace sheet;
+    QPixmap pix;
+    QPainter p;
+    paintTablePanel(pix, p, kStatsPanelHeight, QStringLiteral("Параметры"), statHeadings, kStatRowTop, kStatRowPitch,
+                    kStatFreeTop);
     p.setRenderHint(QPainter::Antialiasing, false);
     paintHeadings(p, kMasteryHeadingTop, false);
     p.setFont(verdanaFont(11, true));
@@ -225,21 +238,17 @@ QPixmap statsPanelPicture(const QStringList &statHeadings, const QStringList &ma
     paintRows(p, masteryHeadings, kMasteryRowTop, kStatRowPitch);
     p.setRenderHint(QPainter::Antialiasing);
     paintFreeRow(p, kMasteryFreeTop);
+    p.end();
     return pix;
 }
 
 QPixmap magicPanelPicture(const QStringList &schoolHeadings) {
     using namespace sheet;
-    QPixmap pix = transparentPixmap(kPanelWidth, kMagicPanelHeight);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintParchment(p, QRectF(0, 0, kPanelWidth, kMagicPanelHeight));
-    paintBand(p, QRectF(3, 3, kPanelWidth - 6, kTitleHeight - 4), QStringLiteral("Магия"), 13);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    paintHeadings(p, kHeadingTop, true);
-    paintRows(p, schoolHeadings, kMagicRowTop, kMagicRowPitch);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintFreeRow(p, kMagicFreeTop);
+    QPixmap pix;
+    QPainter p;
+    paintTablePanel(pix, p, kMagicPanelHeight, QStringLiteral("Магия"), schoolHeadings, kMagicRowTop, kMagicRowPitch,
+                    kMagicFreeTop);
+    p.end();
     return pix;
 }
 
