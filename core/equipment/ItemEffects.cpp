@@ -1,5 +1,7 @@
 #include "equipment/ItemEffects.h"
 
+#include "catalogue/ProgramFiles.h"
+
 #include "catalogue/ItemColumns.h"
 #include "character/NumberText.h"
 
@@ -162,13 +164,10 @@ void applyItemValues(CharacterSheet &sheet, ItemBonusTotals &totals, const ItemV
 }
 
 QString itemPicturePath(const QString &programFolder, const QString &file) {
-    const QString img = programFolder + QStringLiteral("/img/");
-    // Names written for the original platform may use backslashes.
-    QString relative = file;
-    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString path = img + relative;
-    if (!relative.isEmpty() && QFileInfo(path).isFile()) return path;
-    return img + QStringLiteral("no_image.bmp");
+    const QString img = programFolder + QStringLiteral("/img");
+    // Names written for the original platform may use backslashes and another letter case.
+    if (storedFileExists(img, file)) return resolveStoredPath(img, file);
+    return img + QStringLiteral("/no_image.bmp");
 }
 
 }  // namespace veldora

@@ -1,8 +1,15 @@
 #include "app/MainMenu.h"
 
+#include "app/CatalogueTabs.h"
+#include "app/PresetMenu.h"
+
 #include <QAction>
 #include <QMenu>
+#include <QMainWindow>
 #include <QMenuBar>
+#include <QKeySequence>
+
+#include <vector>
 
 namespace veldora {
 
@@ -102,6 +109,104 @@ const MenuEntry kMainMenu[] = {
     {1, A, "Отчёты...", "MenuReports", "F3", false, nullptr},
 };
 const int kMainMenuSize = int(sizeof(kMainMenu) / sizeof(kMainMenu[0]));
+
+void buildMainMenu(QMainWindow *window, const MainMenuHandlers &handlers) {
+    QMenuBar *bar = window->menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QFont menuFont;
+    menuFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    menuFont.setPixelSize(11);
+    bar->setFont(menuFont);
+    bar->setStyleSheet(QStringLiteral(
+        "QMenuBar { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(252,236,212), stop:1 rgb(226,190,146));"
+        " border-bottom: 1px solid rgb(150,104,64); }"
+        "QMenuBar::item { padding: 3px 9px; background: transparent; color: rgb(60,34,14); }"
+        "QMenuBar::item:selected { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(255,246,226), stop:1 rgb(240,206,160));"
+        " border: 1px solid rgb(170,120,70); border-radius: 3px; }"
+        "QMenu { background: rgb(253,244,228); border: 1px solid rgb(150,104,64); color: rgb(50,28,10); }"
+        "QMenu::item { padding: 4px 24px 4px 24px; }"
+        "QMenu::item:selected { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(250,226,186), stop:1 rgb(232,190,136)); }"
+        "QMenu::item:disabled { color: rgb(170,150,130); }"
+        "QMenu::separator { height: 1px; background: rgb(214,186,150); margin: 3px 8px; }"));
+
+    // Menus by depth while walking a flat table: the entry at depth d goes into
+    // the last submenu opened at depth d - 1.
+    auto walk = [](QMenu *root, auto lines, auto addLine) {
+        std::vector<QMenu *> stack{root};
+        for (const auto &line : lines) {
+            stack.resize(line.depth + 1);
+            QMenu *into = stack[line.depth];
+            if (QMenu *opened = addLine(into, line)) stack.push_back(opened);
+        }
+    };
+
+    std::vector<QMenu *> top{nullptr};
+    for (int i = 0; i < kMainMenuSize; ++i) {
+        const MenuEntry &e = kMainMenu[i];
+        if (e.depth == 0) {
+            QMenu *menu = bar->addMenu(QString::fromUtf8(e.caption));
+            menu->setObjectName(QString::fromUtf8(e.objectName));
+            menu->menuAction()->setObjectName(QString::fromUtf8(e.objectName) + QStringLiteral("Action"));
+            top.assign({menu});
+            if (e.kind == MenuEntry::Presets) {
+                int groups = 0, entries = 0;
+                walk(menu, presetMenu(), [&](QMenu *into, const PresetMenuLine &line) -> QMenu * {
+                    const QString caption = QString::fromUtf8(line.caption);
+                    switch (line.kind) {
+                    case PresetLineKind::Submenu: {
+                        QMenu *sub = into->addMenu(caption);
+                        sub->setObjectName(QStringLiteral("MenuPresetGroup%1").arg(++groups));
+                        sub->setEnabled(line.enabled);
+                        return sub;
+                    }
+                    case PresetLineKind::Separator: {
+                        QAction *sep = into->addSeparator();
+                        sep->setEnabled(line.enabled);
+                        return nullptr;
+                    }
+                    case PresetLineKind::Entry: {
+                        QAction *a = into->addAction(caption);
+                        a->setObjectName(QStringLiteral("MenuPreset%1").arg(++entries));
+                        a->setEnabled(line.enabled);
+                        const PresetArgs args = line.args;
+                        QObject::connect(a, &QAction::triggered, window, [preset = handlers.preset, args] { preset(args); });
+                        return nullptr;
+                    }
+                    }
+                    return nullptr;
+                });
+            } else if (e.kind == MenuEntry::DatabaseTabs) {
+                for (int tab = 0; tab < kCatalogueTabCount; ++tab) {
+                    QAction *a = menu->addAction(QString::fromUtf8(kCatalogueTabs[tab].caption));
+                    a->setObjectName(QStringLiteral("MenuDatabaseTab%1").arg(tab));
+                    QObject::connect(a, &QAction::triggered, window, [open = handlers.databaseTab, tab] { open(tab); });
+                }
+            }
+            continue;
+        }
+        top.resize(e.depth);
+        QMenu *into = top.back();
+        if (e.kind == MenuEntry::Separator) {
+            into->addSeparator();
+            continue;
+        }
+        const QString caption = QString::fromUtf8(e.caption);
+        const QString name = QString::fromUtf8(e.objectName);
+        if (e.kind == MenuEntry::Submenu) {
+            QMenu *sub = into->addMenu(caption);
+            sub->setObjectName(name);
+            sub->menuAction()->setObjectName(name);
+            sub->setEnabled(e.enabled);
+            top.push_back(sub);
+            continue;
+        }
+        QAction *a = into->addAction(caption);
+        a->setObjectName(name);
+        a->setEnabled(e.enabled);
+        if (*e.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+        window->addAction(a);  // shortcuts work while the menu is closed
+    }
+}
 
 QAction *findMenuEntry(QMenuBar *bar, const QStringList &captions) {
     QList<QAction *> actions = bar->actions();

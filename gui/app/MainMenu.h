@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/PresetMenu.h"
+
 #include <QString>
 #include <QStringList>
+#include <functional>
 
+class QMainWindow;
 class QMenuBar;
 class QMenu;
 class QAction;
@@ -27,6 +31,17 @@ struct MenuEntry {
 
 extern const MenuEntry kMainMenu[];
 extern const int kMainMenuSize;
+
+// What the entries filled from the engine's tables do.
+struct MainMenuHandlers {
+    std::function<void(const PresetArgs &)> preset;
+    std::function<void(int tab)> databaseTab;
+};
+
+// Builds the menu bar of `window` from kMainMenu. Every action is also added to
+// the window, so its shortcut works while the menu is closed. Windows that come
+// with their own entries find them by object name and connect them.
+void buildMainMenu(QMainWindow *window, const MainMenuHandlers &handlers);
 
 // The entry reached by following captions from the menu bar down; nullptr if none.
 QAction *findMenuEntry(QMenuBar *bar, const QStringList &captions);

@@ -5,6 +5,7 @@
 #include "app/Planner.h"
 #include "app/SettingsFile.h"
 #include "app/UserMessages.h"
+#include "catalogue/ProgramFiles.h"
 #include "art/Artwork.h"
 #include "art/Fonts.h"
 #include "art/SheetLayout.h"
@@ -157,122 +158,34 @@ QLabel *MainWindow::makeCaption(QWidget *parent, const QString &name, const QStr
 // ---------------------------------------------------------------- menus
 
 void MainWindow::buildMenus() {
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    QFont menuFont;
-    menuFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    menuFont.setPixelSize(11);
-    bar->setFont(menuFont);
-    bar->setStyleSheet(QStringLiteral(
-        "QMenuBar { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(252,236,212), stop:1 rgb(226,190,146));"
-        " border-bottom: 1px solid rgb(150,104,64); }"
-        "QMenuBar::item { padding: 3px 9px; background: transparent; color: rgb(60,34,14); }"
-        "QMenuBar::item:selected { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(255,246,226), stop:1 rgb(240,206,160));"
-        " border: 1px solid rgb(170,120,70); border-radius: 3px; }"
-        "QMenu { background: rgb(253,244,228); border: 1px solid rgb(150,104,64); color: rgb(50,28,10); }"
-        "QMenu::item { padding: 4px 24px 4px 24px; }"
-        "QMenu::item:selected { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(250,226,186), stop:1 rgb(232,190,136)); }"
-        "QMenu::item:disabled { color: rgb(170,150,130); }"
-        "QMenu::separator { height: 1px; background: rgb(214,186,150); margin: 3px 8px; }"));
-
-    // Menus by depth while walking a flat table: the entry at depth d goes into
-    // the last submenu opened at depth d - 1.
-    auto walk = [](QMenu *root, auto lines, auto addLine) {
-        std::vector<QMenu *> stack{root};
-        for (const auto &line : lines) {
-            stack.resize(line.depth + 1);
-            QMenu *into = stack[line.depth];
-            if (QMenu *opened = addLine(into, line)) stack.push_back(opened);
-        }
+    MainMenuHandlers handlers;
+    handlers.preset = [this](const PresetArgs &args) {
+        planner_.equipPreset(args);
+        afterPlannerCall();
     };
+    handlers.databaseTab = [this](int tab) { openBrowser(tab); };
+    buildMainMenu(this, handlers);
 
-    std::vector<QMenu *> top{nullptr};
-    for (int i = 0; i < kMainMenuSize; ++i) {
-        const MenuEntry &e = kMainMenu[i];
-        if (e.depth == 0) {
-            QMenu *menu = bar->addMenu(QString::fromUtf8(e.caption));
-            menu->setObjectName(QString::fromUtf8(e.objectName));
-            menu->menuAction()->setObjectName(QString::fromUtf8(e.objectName) + QStringLiteral("Action"));
-            top.assign({menu});
-            if (e.kind == MenuEntry::Presets) {
-                int groups = 0, entries = 0;
-                walk(menu, presetMenu(), [&](QMenu *into, const PresetMenuLine &line) -> QMenu * {
-                    const QString caption = QString::fromUtf8(line.caption);
-                    switch (line.kind) {
-                    case PresetLineKind::Submenu: {
-                        QMenu *sub = into->addMenu(caption);
-                        sub->setObjectName(QStringLiteral("MenuPresetGroup%1").arg(++groups));
-                        sub->setEnabled(line.enabled);
-                        return sub;
-                    }
-                    case PresetLineKind::Separator: {
-                        QAction *sep = into->addSeparator();
-                        sep->setEnabled(line.enabled);
-                        return nullptr;
-                    }
-                    case PresetLineKind::Entry: {
-                        QAction *a = into->addAction(caption);
-                        a->setObjectName(QStringLiteral("MenuPreset%1").arg(++entries));
-                        a->setEnabled(line.enabled);
-                        const PresetArgs args = line.args;
-                        connect(a, &QAction::triggered, this, [this, args] {
-                            planner_.equipPreset(args);
-                            afterPlannerCall();
-                        });
-                        return nullptr;
-                    }
-                    }
-                    return nullptr;
-                });
-            } else if (e.kind == MenuEntry::DatabaseTabs) {
-                for (int tab = 0; tab < kCatalogueTabCount; ++tab) {
-                    QAction *a = menu->addAction(QString::fromUtf8(kCatalogueTabs[tab].caption));
-                    a->setObjectName(QStringLiteral("MenuDatabaseTab%1").arg(tab));
-                    connect(a, &QAction::triggered, this, [this, tab] { openBrowser(tab); });
-                }
-            }
-            continue;
-        }
-        top.resize(e.depth);
-        QMenu *into = top.back();
-        if (e.kind == MenuEntry::Separator) {
-            into->addSeparator();
-            continue;
-        }
-        const QString caption = QString::fromUtf8(e.caption);
-        const QString name = QString::fromUtf8(e.objectName);
-        if (e.kind == MenuEntry::Submenu) {
-            QMenu *sub = into->addMenu(caption);
-            sub->setObjectName(name);
-            sub->menuAction()->setObjectName(name);
-            sub->setEnabled(e.enabled);
-            top.push_back(sub);
-            continue;
-        }
-        QAction *a = into->addAction(caption);
-        a->setObjectName(name);
-        a->setEnabled(e.enabled);
-        if (*e.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
-        addAction(a);  // shortcuts work while the menu is closed
-        const QString n = name;
-        if (n == QLatin1String("MenuEnterCharacter")) {
-            connect(a, &QAction::triggered, this, &MainWindow::openEntryPanel);
-        } else if (n == QLatin1String("N21")) {
-            connect(a, &QAction::triggered, this, [this] {
-                planner_.takeOffAllItems();
-                afterPlannerCall();
-            });
-        } else if (n == QLatin1String("N23")) {
-            a->setCheckable(true);
-            requirementCheck_ = a;
-            connect(a, &QAction::triggered, this, &MainWindow::toggleRequirementCheck);
-        }
-    }
+    connect(menuEntry("MenuEnterCharacter"), &QAction::triggered, this, &MainWindow::openEntryPanel);
+    connect(menuEntry("N21"), &QAction::triggered, this, [this] {
+        planner_.takeOffAllItems();
+        afterPlannerCall();
+    });
+    requirementCheck_ = menuEntry("N23");
+    requirementCheck_->setCheckable(true);
+    connect(requirementCheck_, &QAction::triggered, this, &MainWindow::toggleRequirementCheck);
+
     checkMark_ = new QLabel(this);
     checkMark_->setObjectName(QStringLiteral("ImageGalkaForMenu"));
     checkMark_->setPixmap(art::checkMarkPicture());
     checkMark_->hide();
 }
+
+QAction *MainWindow::menuEntry(const char *objectName) const {
+    return findChild<QAction *>(QString::fromUtf8(objectName));
+}
+
+QMenu *MainWindow::menu(const char *objectName) const { return findChild<QMenu *>(QString::fromUtf8(objectName)); }
 
 // ---------------------------------------------------------------- layout
 
@@ -639,7 +552,7 @@ QPixmap MainWindow::slotPixmap(const QString &picture) {
     if (found != slotPixmapCache_.constEnd()) return *found;
     QImage image = QImageReader(path).read();
     // A file that is there but is no picture shows the fallback, as in the browser.
-    if (image.isNull()) image = QImageReader(programFolder_ + QStringLiteral("/img/no_image.bmp")).read();
+    if (image.isNull()) image = QImageReader(resolveStoredPath(programFolder_, QStringLiteral("img/no_image.bmp"))).read();
     const QPixmap pix = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
     slotPixmapCache_.insert(path, pix);
     return pix;

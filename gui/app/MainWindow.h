@@ -57,6 +57,10 @@ public:
     void setBrowser(BrowserWindow *browser);
     BrowserWindow *browser() const { return browser_; }
 
+    // A menu entry or submenu by its object name; nullptr when there is none.
+    QAction *menuEntry(const char *objectName) const;
+    QMenu *menu(const char *objectName) const;
+
     // Mirrors the planner's state in every control.
     void syncFromPlanner();
 

@@ -3,6 +3,7 @@
 #include "art/Artwork.h"
 #include "art/Fonts.h"
 #include "views/InfoPanel.h"
+#include "catalogue/ProgramFiles.h"
 
 #include <QHideEvent>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ namespace veldora {
 
 // ---------------------------------------------------------------- PictureLoader
 
-PictureLoader::PictureLoader(const QString &programFolder) : imageFolder_(programFolder + QStringLiteral("/img/")) {}
+PictureLoader::PictureLoader(const QString &programFolder) : imageFolder_(programFolder + QStringLiteral("/img")) {}
 
 QPixmap PictureLoader::readFile(const QString &path) {
     QImageReader reader(path);
@@ -31,18 +32,17 @@ QPixmap PictureLoader::readFile(const QString &path) {
 }
 
 QPixmap PictureLoader::load(const QString &fileCell) {
-    // Catalogues written on Windows may separate folders with backslashes.
-    QString relative = fileCell;
-    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // Catalogues written on Windows may separate folders with backslashes and
+    // name files in another letter case.
+    const QString relative = normalizedStoredPath(fileCell);
     const auto found = files_.constFind(relative);
     if (found != files_.constEnd()) return *found;
     QPixmap pix;
-    const QString path = imageFolder_ + relative;
-    if (!relative.isEmpty() && QFileInfo(path).isFile()) pix = readFile(path);
+    if (storedFileExists(imageFolder_, relative)) pix = readFile(resolveStoredPath(imageFolder_, relative));
     if (pix.isNull()) {
         if (!noImageRead_) {
             noImageRead_ = true;
-            const QString fallback = imageFolder_ + QStringLiteral("no_image.bmp");
+            const QString fallback = resolveStoredPath(imageFolder_, QStringLiteral("no_image.bmp"));
             if (QFileInfo(fallback).isFile()) noImage_ = readFile(fallback);
         }
         pix = noImage_;
