@@ -71,7 +71,8 @@ void Planner::recompute() {
     highlightUnmetRequirements();
 }
 
-EquipResult Planner::equipRow(Category category, const QString &setName, Slot slot, int row, FailureReport report) {
+EquipResult Planner::equipRow(Category category, const QString &setName, Slot slot, int row, FailureReport report,
+                              bool check) {
     EquipmentSlot &worn = s_.slot(slot);
     if (worn.row != 0) return EquipResult::SlotOccupied;
     const CategoryTable &table = s_.catalogue.table(category);
@@ -85,7 +86,7 @@ EquipResult Planner::equipRow(Category category, const QString &setName, Slot sl
     }
     const ItemValues &item = std::get<ItemValues>(read);
 
-    if (s_.requirementCheckOn && !meetsRequirements(item, s_.sheet, s_.points.level)) {
+    if (check && s_.requirementCheckOn && !meetsRequirements(item, s_.sheet, s_.points.level)) {
         if (report == FailureReport::Message) {
             if (hideInfoPanel_) hideInfoPanel_();
             message(QStringLiteral("Требования не выполнены."));
@@ -202,6 +203,24 @@ bool Planner::takeOffAllItems() {
     if (!takeOffAll()) return false;
     updateCarryingCapacity();
     return true;
+}
+
+// ---- Worn copies ----
+
+std::optional<int> Planner::appendRow(Category table, const QVector<QString> &cells) {
+    return s_.catalogue.table(table).appendRow(cells);
+}
+
+EquipResult Planner::replaceWornItem(Slot slot, Category table, int row, const QString &setName, bool check) {
+    PlannerState before = s_;
+    if (!clearSlot(slot)) return EquipResult::BadItem;
+    const EquipResult result = equipRow(table, setName, slot, row, FailureReport::Message, check);
+    if (result != EquipResult::Equipped) {
+        // The appended rows are kept: they stay until the program ends.
+        before.catalogue = std::move(s_.catalogue);
+        s_ = std::move(before);
+    }
+    return result;
 }
 
 // ---- Character ----

@@ -33,6 +33,9 @@ public:
     void restore(PlannerState state) { s_ = std::move(state); }
 
     void setMessages(UserMessages *messages) { messages_ = messages; }
+    // Shows a message to the player through the planner's message interface, so
+    // that operations outside the planner (crafting, custom items) are tested the same way.
+    void message(const QString &text);
     // Called before a message that the browser's information panel must not cover.
     void setInfoPanelHider(std::function<void()> hide) { hideInfoPanel_ = std::move(hide); }
 
@@ -92,13 +95,27 @@ public:
     void equipPreset(const QString &weaponName, const QString &setName, int oneHanded, const QString &ringName,
                      int twinWeapons);
 
+    // ---- Worn copies (forged, enchanted and custom items) ----
+
+    // Appends `cells` (by column, 0..135) to `table` as a new row, or returns
+    // nullopt and changes nothing when the table has no free row.
+    std::optional<int> appendRow(Category table, const QVector<QString> &cells);
+    // Puts `row` of `table` on `slot` in place of what the slot wears, as every
+    // path that dresses does: reset the slot's requirement row, take off, put on.
+    // Whole or nothing: when the worn item cannot be taken off or the row cannot
+    // be put on, the one message that says why has been shown and the state is
+    // exactly as before (an appended row stays, as appended rows always do).
+    // `check` false puts the row on whatever the requirement check says.
+    EquipResult replaceWornItem(Slot slot, Category table, int row, const QString &setName, bool check = true);
+
     // The table a slot's item is taken off with now (the off-hand's follows OffHandKind).
     Category slotCategory(Slot slot) const;
 
 private:
     enum class FailureReport { Message, List };
 
-    EquipResult equipRow(Category table, const QString &setName, Slot slot, int row, FailureReport report);
+    EquipResult equipRow(Category table, const QString &setName, Slot slot, int row, FailureReport report,
+                         bool check = true);
     // ResetRequirementRow and TakeOff of one slot, as every path pairs them; does
     // neither when the worn row cannot be read.
     bool clearSlot(Slot slot);
@@ -112,7 +129,6 @@ private:
     void clickWeapon(int row);
     void clickShield(int row);
     void clickFreeSlot(int tab, int row, const std::array<Slot, 5> &candidates, const QString &fullMessage);
-    void message(const QString &text);
 
     PlannerState s_;
     UserMessages *messages_ = nullptr;

@@ -388,3 +388,50 @@ TEST(TakingOff, AWornRowThatNoLongerReadsStaysOnWithEverythingElse) {
     f.planner.clickSlot(Slot::Helmet);
     EXPECT_EQ(f.text(Lbl::LAddStat_sila), QStringLiteral("3"));
 }
+
+TEST(WornCopies, ReplacingTheWornItemIsWholeOrNothing) {
+    CatalogueBuilder b;
+    const int helm = b.add(Category::Helmets, QStringLiteral("Шлем"), loaded(100));
+    PlannerFixture f(b.catalogue);
+    f.planner.clickCatalogueItem(0, helm);
+    ASSERT_EQ(f.row(Slot::Helmet), helm);
+
+    // A copy with stronger values goes on in its place.
+    QVector<QString> cells = itemRow(QStringLiteral("Шлем"), loaded(200));
+    const auto copy = f.planner.appendRow(Category::Helmets, cells);
+    ASSERT_TRUE(copy);
+    EXPECT_GT(*copy, helm);
+    EXPECT_EQ(f.planner.replaceWornItem(Slot::Helmet, Category::Helmets, *copy, QString()), EquipResult::Equipped);
+    EXPECT_EQ(f.row(Slot::Helmet), *copy);
+    EXPECT_EQ(f.text(Lbl::LTotalStat_sila), n(3 + 200 + 45));
+
+    // A copy that does not read leaves the worn one on, values and all; one message.
+    cells[45] = QStringLiteral("x");
+    const auto broken = f.planner.appendRow(Category::Helmets, cells);
+    ASSERT_TRUE(broken);
+    PlannerState before = f.state();
+    f.messages.shown.clear();
+    EXPECT_EQ(f.planner.replaceWornItem(Slot::Helmet, Category::Helmets, *broken, QString()), EquipResult::BadItem);
+    EXPECT_EQ(f.messages.shown.size(), 1);
+    EXPECT_EQ(f.state(), before) << firstDifference(f.state(), before);
+
+    // Requirements unmet with the check on: refused, unless the caller waives the check.
+    f.planner.setRequirementCheckOn(true);
+    before = f.state();
+    f.messages.shown.clear();
+    EXPECT_EQ(f.planner.replaceWornItem(Slot::Helmet, Category::Helmets, helm, QString()),
+              EquipResult::RequirementsNotMet);
+    EXPECT_EQ(f.messages.shown, QStringList{QStringLiteral("Требования не выполнены.")});
+    EXPECT_EQ(f.state(), before) << firstDifference(f.state(), before);
+    EXPECT_EQ(f.planner.replaceWornItem(Slot::Helmet, Category::Helmets, helm, QString(), false),
+              EquipResult::Equipped);
+    EXPECT_EQ(f.row(Slot::Helmet), helm);
+
+    // A full table appends nothing.
+    CatalogueBuilder full;
+    for (int i = 0; i < CategoryTable::kMaxItemRows; ++i) full.add(Category::Rings, QStringLiteral("К%1").arg(i));
+    PlannerFixture g(full.catalogue);
+    const PlannerState untouched = g.state();
+    EXPECT_FALSE(g.planner.appendRow(Category::Rings, itemRow(QStringLiteral("Ещё"))));
+    EXPECT_EQ(g.state(), untouched);
+}
