@@ -275,14 +275,25 @@ std::optional<LoadError> loadItems(Database &db, Catalogue &out, QStringList &wa
     std::vector<int> recordCategory;
     Records all;
     std::vector<int> types;
+    // The database compares `Тип` without regard to letter case, under the collation
+    // the set names sort by; a catalogue holds few distinct spellings, each looked up once.
+    QHash<QString, int> categoryOf;
+    const auto categoryOfType = [&](const QString &value) {
+        const auto known = categoryOf.constFind(value);
+        if (known != categoryOf.constEnd()) return *known;
+        const auto it = std::find_if(typeValues.begin(), typeValues.end(),
+                                     [&](const QString &t) { return collator.compare(value, t) == 0; });
+        const int category = it == typeValues.end() ? -1 : int(it - typeValues.begin());
+        categoryOf.insert(value, category);
+        return category;
+    };
     auto accept = [&](const MdbField *f, const std::vector<int> &columns, const std::vector<int> &t) {
         const MdbField &type = f[columns[1]];
         // A record whose Тип is NULL or none of the thirteen belongs to no category query.
         if (type.is_null) return false;
-        const QString value = fieldText(type, t[1]);
-        const auto it = std::find(typeValues.begin(), typeValues.end(), value);
-        if (it == typeValues.end()) return false;
-        recordCategory.push_back(int(it - typeValues.begin()));
+        const int category = categoryOfType(fieldText(type, t[1]));
+        if (category < 0) return false;
+        recordCategory.push_back(category);
         return true;
     };
     if (auto e = readRecords(db, fields, 0, all, types, accept)) return e;

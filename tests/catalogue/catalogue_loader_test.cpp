@@ -106,6 +106,26 @@ TEST(CatalogueLoader, MatchesFieldAndTableNamesWithoutLetterCase) {
     EXPECT_EQ(load.catalogue->sets.cell(20, 1), QStringLiteral("6"));
 }
 
+TEST(CatalogueLoader, ComparesTheTypeWithoutLetterCaseAsTheDatabaseDoes) {
+    QLocale::setDefault(QLocale::c());
+    QTemporaryDir dir;
+    FixtureCatalogue f;
+    f.addItemOfType(QStringLiteral("шлемы"), QStringLiteral("Шлем 1"), 3)
+        .addItemOfType(QStringLiteral("ШЛЕМЫ"), QStringLiteral("Шлем 2"), 1)
+        .addItem(Category::Helmets, QStringLiteral("Шлем 3"), 2)
+        .addItemOfType(QStringLiteral("кОЛЬЦА"), QStringLiteral("Кольцо"), 1)
+        .addItemOfType(QStringLiteral("ЁЛКИ"), QStringLiteral("Ёлка"), 1)        // no such category
+        .addItemOfType(QStringLiteral("Шлемы "), QStringLiteral("Не шлем"), 1)   // another text, not another case
+        .addItemOfType(QStringLiteral("Щиты1"), QStringLiteral("Не щит"), 1);
+    const CatalogueLoad load = writeAndLoad(f, dir);
+    QLocale::setDefault(QLocale::system());
+    ASSERT_TRUE(load.catalogue) << load.error.toStdString();
+    EXPECT_EQ(names(load.catalogue->table(Category::Helmets)), (QStringList{"Шлем 2", "Шлем 3", "Шлем 1"}));
+    EXPECT_EQ(names(load.catalogue->table(Category::Rings)), QStringList{"Кольцо"});
+    EXPECT_EQ(load.catalogue->table(Category::Shields).rowCount(), 1);
+    EXPECT_EQ(load.catalogue->itemCount, 4);
+}
+
 TEST(CatalogueLoader, OrdersSetsUnderRussianCollationWhateverTheLocale) {
     QLocale::setDefault(QLocale::c());
     QTemporaryDir dir;
