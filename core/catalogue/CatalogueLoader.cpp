@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueLoader.h"
 
 #include "catalogue/JetFileCheck.h"
+#include "catalogue/ProgramFiles.h"
 
 #include <QCollator>
 #include <QFile>
@@ -370,7 +371,7 @@ std::optional<LoadError> loadReports(Database &db, Catalogue &out, const QCollat
 }  // namespace
 
 QString catalogueDatabasePath(const QString &programFolder) {
-    return programFolder + QStringLiteral("/base/main.mdb");
+    return resolveStoredPath(programFolder, QStringLiteral("base/main.mdb"));
 }
 
 CatalogueLoad loadCatalogue(const QString &programFolder) {

@@ -15,7 +15,7 @@ struct CatalogueLoad {
     QStringList warnings;                // Russian messages to show once; the catalogue is still usable
 };
 
-// `<programFolder>/base/main.mdb`.
+// `<programFolder>/base/main.mdb`, either name in any letter case.
 QString catalogueDatabasePath(const QString &programFolder);
 
 // Reads the item database of the program folder: the thirteen categories from `Предметы`

@@ -1,6 +1,8 @@
 #include "FixtureCatalogue.h"
 #include "catalogue/CatalogueLoader.h"
+#include "catalogue/ProgramFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -181,4 +183,19 @@ TEST(CatalogueLoader, KeepsTheFirst255ItemsAnd254SetsAndWarnsOfTheRest) {
     EXPECT_TRUE(load.warnings.join('\n').contains(QStringLiteral("«Кольца»: 300")));
     EXPECT_TRUE(load.warnings.join('\n').contains(QStringLiteral("(45)")));
     EXPECT_TRUE(load.warnings.join('\n').contains(QStringLiteral("(2)")));
+}
+
+TEST(CatalogueLoader, FindsTheDatabaseWhoseFolderAndFileNamesDifferInLetterCase) {
+    QTemporaryDir dir;
+    FixtureCatalogue f;
+    f.addItem(Category::Helmets, QStringLiteral("Шлем"), 1);
+    ASSERT_EQ(f.write(dir.path()), QString());
+    QDir root(dir.path());
+    ASSERT_TRUE(root.rename(QStringLiteral("base/main.mdb"), QStringLiteral("base/Main.MDB")));
+    ASSERT_TRUE(root.rename(QStringLiteral("base"), QStringLiteral("Base")));
+    forgetFolderListings();
+    EXPECT_EQ(catalogueDatabasePath(dir.path()), dir.path() + QStringLiteral("/Base/Main.MDB"));
+    const CatalogueLoad load = loadCatalogue(dir.path());
+    ASSERT_TRUE(load.catalogue) << load.error.toStdString();
+    EXPECT_EQ(names(load.catalogue->table(Category::Helmets)), QStringList{"Шлем"});
 }
