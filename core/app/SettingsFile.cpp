@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 
+#include "catalogue/FileErrorText.h"
 #include "catalogue/ProgramFiles.h"
 
 #include <QFile>
@@ -26,7 +27,7 @@ bool writeSettingsFile(const QString &programFolder, const Settings &settings, Q
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(record, 2) == 2 && file.commit();
     forgetFolderListings();  // a new file, or the temporary one renamed over the old
     if (!ok && error)
-        *error = QStringLiteral("Не удалось сохранить настройки в файл %1: %2").arg(path, file.errorString());
+        *error = QStringLiteral("Не удалось сохранить настройки в файл %1: %2").arg(path, fileErrorText(file));
     return ok;
 }
 

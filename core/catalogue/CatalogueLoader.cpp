@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueLoader.h"
 
+#include "catalogue/FileErrorText.h"
 #include "catalogue/JetFileCheck.h"
 #include "catalogue/ProgramFiles.h"
 
@@ -158,9 +159,9 @@ private:
 std::optional<LoadError> Database::open() {
     QFile file(path_);
     if (!QFileInfo::exists(path_)) return error(msg::MissingFile);
-    if (!file.open(QIODevice::ReadOnly)) return error(msg::Unreadable, file.errorString());
+    if (!file.open(QIODevice::ReadOnly)) return error(msg::Unreadable, fileErrorText(file));
     bytes_ = file.readAll();
-    if (file.error() != QFileDevice::NoError) return error(msg::Unreadable, file.errorString());
+    if (file.error() != QFileDevice::NoError) return error(msg::Unreadable, fileErrorText(file));
     const QStringList tables{kItemsTable, QString::fromUtf8(kSetBonusTableName), kReportsTable};
     const JetFileCheck check = checkJetFile(bytes_, tables);
     if (!check.problem.isEmpty()) return error(msg::Damaged, check.problem);

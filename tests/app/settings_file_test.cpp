@@ -49,10 +49,14 @@ TEST(SettingsFile, FailedWriteReportsInRussianAndKeepsTheOldFile) {
     EXPECT_FALSE(writeSettingsFile(folder, {true, true}, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Не удалось сохранить настройки")));
 
+    EXPECT_EQ(error, QStringLiteral("Не удалось сохранить настройки в файл %1/ini.ini: файл или каталог не существует")
+                         .arg(folder));
+
     // A folder whose settings file is a directory cannot be written either; nothing is lost.
     QDir(dir.path()).mkpath(QStringLiteral("ini.ini"));
     EXPECT_FALSE(writeSettingsFile(dir.path(), {true, true}, &error));
     EXPECT_TRUE(QFileInfo(settingsFilePath(dir.path())).isDir());
+    EXPECT_TRUE(error.endsWith(QStringLiteral(": имя файла ссылается на каталог"))) << error.toStdString();
 }
 
 TEST(SettingsFile, AFileNamedInAnotherLetterCaseIsTheOneReadAndReplaced) {

@@ -199,3 +199,14 @@ TEST(CatalogueLoader, FindsTheDatabaseWhoseFolderAndFileNamesDifferInLetterCase)
     ASSERT_TRUE(load.catalogue) << load.error.toStdString();
     EXPECT_EQ(names(load.catalogue->table(Category::Helmets)), QStringList{"Шлем"});
 }
+
+TEST(CatalogueLoader, ADatabaseThatCannotBeOpenedIsNamedWithTheReasonInRussian) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/base/main.mdb")));
+    forgetFolderListings();
+    const CatalogueLoad load = loadCatalogue(dir.path());
+    EXPECT_FALSE(load.catalogue);
+    EXPECT_EQ(load.error, QStringLiteral("Не удалось прочитать файл базы предметов «%1/base/main.mdb»: "
+                                         "открываемый файл является каталогом.")
+                              .arg(dir.path()));
+}
