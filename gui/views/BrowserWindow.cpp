@@ -123,7 +123,19 @@ void CatalogueGrid::paintEvent(QPaintEvent *event) {
 }
 
 void CatalogueGrid::mouseMoveEvent(QMouseEvent *event) {
+    pointer_ = event->globalPosition();
     const int row = rowAt(event->position().toPoint());
+    setCursor(row ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (row)
+        emit pictureHovered(tab_, row);
+    else
+        emit freeAreaHovered();
+}
+
+void CatalogueGrid::pointerScrolled() {
+    if (!pointer_) return;
+    // The panel and the next click must both mean the picture now under the pointer.
+    const int row = rowAt(mapFromGlobal(*pointer_).toPoint());
     setCursor(row ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (row)
         emit pictureHovered(tab_, row);
@@ -137,7 +149,10 @@ void CatalogueGrid::mouseReleaseEvent(QMouseEvent *event) {
     if (row) emit pictureClicked(tab_, row);
 }
 
-void CatalogueGrid::leaveEvent(QEvent *) { setCursor(Qt::ArrowCursor); }
+void CatalogueGrid::leaveEvent(QEvent *) {
+    pointer_.reset();
+    setCursor(Qt::ArrowCursor);
+}
 
 // ---------------------------------------------------------------- BrowserWindow
 
@@ -192,6 +207,8 @@ BrowserWindow::BrowserWindow(const QVector<BrowserTabLayout> &tabs, const Catalo
         auto *grid = new CatalogueGrid(i, layout, catalogue.table(layout.category), loader, box);
         box->setWidget(grid);
         box->verticalScrollBar()->setSingleStep(layout.rowStep);
+        // Connected after the scroll area's own handler, so the grid has moved by then.
+        connect(box->verticalScrollBar(), &QScrollBar::valueChanged, grid, &CatalogueGrid::pointerScrolled);
         connect(grid, &CatalogueGrid::pictureHovered, this, &BrowserWindow::showCatalogueItemInfo);
         connect(grid, &CatalogueGrid::freeAreaHovered, this, &BrowserWindow::hideInfo);
         connect(grid, &CatalogueGrid::pictureClicked, this, &BrowserWindow::pictureClicked);
