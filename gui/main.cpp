@@ -1,3 +1,4 @@
+#include "app/QtTranslations.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Вельдора"));
+    veldora::installRussianQtTexts(app);
     // The program folder is the working folder: every data file is found beside it.
     return veldora::runProgram(QDir::currentPath());
 }
