@@ -164,10 +164,11 @@ void applyItemValues(CharacterSheet &sheet, ItemBonusTotals &totals, const ItemV
 }
 
 QString itemPicturePath(const QString &programFolder, const QString &file) {
-    const QString img = programFolder + QStringLiteral("/img");
-    // Names written for the original platform may use backslashes and another letter case.
-    if (storedFileExists(img, file)) return resolveStoredPath(img, file);
-    return img + QStringLiteral("/no_image.bmp");
+    // Names written for the original platform may use backslashes and another
+    // letter case, the folder img itself included.
+    const QString stored = QStringLiteral("img/") + file;
+    if (!file.isEmpty() && storedFileExists(programFolder, stored)) return resolveStoredPath(programFolder, stored);
+    return resolveStoredPath(programFolder, QStringLiteral("img/no_image.bmp"));
 }
 
 }  // namespace veldora

@@ -22,7 +22,7 @@ namespace veldora {
 
 // ---------------------------------------------------------------- PictureLoader
 
-PictureLoader::PictureLoader(const QString &programFolder) : imageFolder_(programFolder + QStringLiteral("/img")) {}
+PictureLoader::PictureLoader(const QString &programFolder) : programFolder_(programFolder) {}
 
 QPixmap PictureLoader::readFile(const QString &path) {
     QImageReader reader(path);
@@ -38,11 +38,14 @@ QPixmap PictureLoader::load(const QString &fileCell) {
     const auto found = files_.constFind(relative);
     if (found != files_.constEnd()) return *found;
     QPixmap pix;
-    if (storedFileExists(imageFolder_, relative)) pix = readFile(resolveStoredPath(imageFolder_, relative));
+    // The folder img may differ in letter case too.
+    const QString stored = QStringLiteral("img/") + relative;
+    if (!relative.isEmpty() && storedFileExists(programFolder_, stored))
+        pix = readFile(resolveStoredPath(programFolder_, stored));
     if (pix.isNull()) {
         if (!noImageRead_) {
             noImageRead_ = true;
-            const QString fallback = resolveStoredPath(imageFolder_, QStringLiteral("no_image.bmp"));
+            const QString fallback = resolveStoredPath(programFolder_, QStringLiteral("img/no_image.bmp"));
             if (QFileInfo(fallback).isFile()) noImage_ = readFile(fallback);
         }
         pix = noImage_;

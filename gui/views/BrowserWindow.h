@@ -44,7 +44,7 @@ public:
 private:
     QPixmap readFile(const QString &path);
 
-    QString imageFolder_;
+    QString programFolder_;
     QHash<QString, QPixmap> files_;
     QHash<QString, QPixmap> fittedCache_;
     bool noImageRead_ = false;
