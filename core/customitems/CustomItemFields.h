@@ -36,6 +36,8 @@ struct CustomItemField {
 };
 
 constexpr int kCustomItemFieldCount = 101;
+// The type's input takes more than the record holds: the file name keeps it whole.
+constexpr int kTypeInputLength = 30;
 extern const std::array<CustomItemField, kCustomItemFieldCount> kCustomItemFields;
 
 constexpr int fieldSize(const CustomItemField &f) { return f.kind == FieldKind::Flag ? 1 : f.capacity + 1; }
