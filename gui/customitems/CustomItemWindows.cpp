@@ -6,18 +6,11 @@
 #include "customitems/ItemCardWindow.h"
 #include "customitems/ItemHelpWindow.h"
 #include "customitems/ItemListWindow.h"
+#include "customitems/WindowFront.h"
 
 #include <QAction>
 
 namespace veldora {
-
-namespace {
-void bringUp(QWidget *w) {
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
-}  // namespace
 
 CustomItemWindows installCustomItemWindows(MainWindow &main, Planner &planner, UserMessages &messages,
                                            const QString &programFolder) {
@@ -29,16 +22,15 @@ CustomItemWindows installCustomItemWindows(MainWindow &main, Planner &planner, U
     w.edit = new EditItemWindow(store, messages, w.help, &main);
     w.card = new ItemCardWindow(planner, store, messages, &main);
 
-    QObject::connect(main.menuEntry("N10"), &QAction::triggered, w.create, [create = w.create] { bringUp(create); });
-    QObject::connect(main.menuEntry("N8"), &QAction::triggered, w.list, [list = w.list] { bringUp(list); });
+    QObject::connect(main.menuEntry("N10"), &QAction::triggered, w.create, [create = w.create] { bringToFront(create); });
+    QObject::connect(main.menuEntry("N8"), &QAction::triggered, w.list, [list = w.list] { bringToFront(list); });
     QObject::connect(w.list, &ItemListWindow::lookAt, w.card, &ItemCardWindow::openFor);
     QObject::connect(w.list, &ItemListWindow::editItem, w.edit, &EditItemWindow::openFor);
     QObject::connect(w.card, &ItemCardWindow::putOnFinished, &main, [&main, list = w.list, card = w.card] {
         list->hide();
         card->hide();
         main.syncFromPlanner();
-        main.raise();
-        main.activateWindow();
+        bringToFront(&main);
     });
     return w;
 }

@@ -1,4 +1,5 @@
 #include "customitems/EditItemWindow.h"
+#include "customitems/WindowFront.h"
 
 namespace veldora {
 
@@ -14,8 +15,7 @@ bool EditItemWindow::openFor(const CustomItemEntry &entry) {
     if (!opened) return false;
     item_ = std::move(opened);
     setForm(CustomItemForm::fromRecord(item_->record, entry));
-    show();
-    raise();
+    bringToFront(this);
     return true;
 }
 

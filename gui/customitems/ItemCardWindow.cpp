@@ -4,6 +4,7 @@
 #include "art/Fonts.h"
 #include "customitems/CustomItemArt.h"
 #include "customitems/EquipCustomItem.h"
+#include "customitems/WindowFront.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -160,8 +161,7 @@ bool ItemCardWindow::openFor(const CustomItemEntry &entry) {
     layout_ = layoutItemCard(card_);
     place();
     scroll_->verticalScrollBar()->setValue(0);
-    show();
-    raise();
+    bringToFront(this);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "art/Fonts.h"
 #include "customitems/CustomItemArt.h"
 #include "customitems/PictureChooser.h"
+#include "customitems/WindowFront.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,24 +24,29 @@ namespace veldora {
 
 namespace {
 
-// Where each frame goes: the window's columns, left to right.
+// Where each frame goes: the window's columns, left to right, and within a
+// column its lines, top to bottom; frames of one line stand side by side.
 struct FramePlace {
     FieldGroup group;
     int column;
+    int line;
     int rows;  // inputs per sub-column inside the frame
 };
 constexpr FramePlace kFramePlaces[] = {
-    {FieldGroup::Type, 0, 1},          {FieldGroup::Name, 0, 1},    {FieldGroup::Other, 0, 8},
-    {FieldGroup::Effects, 1, 20},      {FieldGroup::Requirements, 2, 8}, {FieldGroup::Stats, 2, 6},
-    {FieldGroup::Auras, 2, 7},         {FieldGroup::Masteries, 3, 6}, {FieldGroup::Magic, 3, 13},
-    {FieldGroup::RequiredMagic, 4, 13},
+    {FieldGroup::Type, 0, 0, 1},         {FieldGroup::Name, 0, 1, 1},
+    {FieldGroup::Other, 0, 2, 8},        {FieldGroup::Requirements, 0, 4, 8},
+    {FieldGroup::Effects, 1, 0, 20},     {FieldGroup::Stats, 1, 1, 6},
+    {FieldGroup::Auras, 1, 1, 7},        {FieldGroup::Masteries, 1, 1, 6},
+    {FieldGroup::Magic, 2, 0, 13},       {FieldGroup::RequiredMagic, 2, 1, 13},
 };
-constexpr int kColumns = 5;
+constexpr int kColumns = 3;
+constexpr int kPictureLine = 3;  // in column 0, below "Остальное..."
+constexpr int kInputHeight = 20;
 
 // A picture with a flat button of the same size over it, as the windows' picture buttons are.
 QPushButton *pictureButton(QWidget *parent, const char *image, const char *button, const QString &caption) {
     auto *holder = new QWidget(parent);
-    holder->setFixedSize(105, 27);
+    holder->setFixedSize(122, 27);
     auto *picture = new QLabel(holder);
     picture->setObjectName(QString::fromLatin1(image));
     picture->setPixmap(art::plateButtonPicture(caption, holder->size()));
@@ -73,16 +79,26 @@ ItemFormWindow::ItemFormWindow(FormWindow kind, const CustomItemStore &store, Us
 void ItemFormWindow::build(QWidget *helpWindow) {
     auto *columns = new QHBoxLayout(this);
     columns->setContentsMargins(8, 8, 8, 8);
-    std::array<QVBoxLayout *, kColumns> stacks{};
-    for (auto &stack : stacks) {
-        stack = new QVBoxLayout();
+    columns->setSpacing(8);
+    for (int c = 0; c < kColumns; ++c) {
+        auto *stack = new QVBoxLayout();
+        stack->setSpacing(4);
         columns->addLayout(stack);
+        for (int line = 0; line <= kPictureLine + 1; ++line) {
+            auto *row = new QHBoxLayout();
+            row->setSpacing(6);
+            for (const FramePlace &place : kFramePlaces)
+                if (place.column == c && place.line == line) row->addWidget(buildFrame(place.group), 0, Qt::AlignTop);
+            if (c == 0 && line == kPictureLine) row->addWidget(buildPictureBlock(helpWindow));
+            if (row->count() == 0) {
+                delete row;
+                continue;
+            }
+            row->addStretch();
+            stack->addLayout(row);
+        }
+        stack->addStretch();
     }
-    for (const FramePlace &place : kFramePlaces) {
-        stacks[place.column]->addWidget(buildFrame(place.group));
-        if (place.group == FieldGroup::Other) stacks[place.column]->addWidget(buildPictureBlock(helpWindow));
-    }
-    for (auto *stack : stacks) stack->addStretch();
 }
 
 QWidget *ItemFormWindow::buildFrame(FieldGroup group) {
@@ -90,7 +106,7 @@ QWidget *ItemFormWindow::buildFrame(FieldGroup group) {
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(1);
     int rows = 1;
     for (const FramePlace &place : kFramePlaces)
         if (place.group == group) rows = place.rows;
@@ -128,6 +144,7 @@ QWidget *ItemFormWindow::buildFrame(FieldGroup group) {
         } else {
             auto *edit = new QLineEdit(frame);
             edit->setObjectName(name);
+            edit->setFixedHeight(kInputHeight);
             edit->setMaxLength(f.capacity);
             if (i == field::Name) {
                 edit->setMinimumWidth(190);
@@ -176,8 +193,7 @@ QWidget *ItemFormWindow::buildPictureBlock(QWidget *helpWindow) {
     help->setFixedSize(16, 16);
     layout->addWidget(help, 2, 1, Qt::AlignRight | Qt::AlignBottom);
     connect(help, &PictureButton::clicked, helpWindow, [helpWindow] {
-        helpWindow->show();
-        helpWindow->raise();
+        bringToFront(helpWindow);
     });
     return block;
 }
