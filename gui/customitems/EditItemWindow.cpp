@@ -1,4 +1,5 @@
 #include "customitems/EditItemWindow.h"
+
 #include "customitems/WindowFront.h"
 
 namespace veldora {
