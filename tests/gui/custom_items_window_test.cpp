@@ -49,7 +49,13 @@ QStringList listed(ItemListWindow *list) {
     return rows;
 }
 
-int rowOf(ItemListWindow *list, const QString &name) { return static_cast<int>(listed(list).indexOf(QRegularExpression(QRegularExpression::escape(name) + QStringLiteral("\\|.*")))) + 1; }
+// The list row (from 1) that shows `name`; 0 when none does.
+int rowOf(ItemListWindow *list, const QString &name) {
+    const QStringList rows = listed(list);
+    for (int r = 0; r < rows.size(); ++r)
+        if (rows[r].section(QLatin1Char('|'), 0, 0) == name) return r + 1;
+    return 0;
+}
 
 void trigger(QWidget *root, const char *action) {
     named<QAction>(root, QString::fromLatin1(action))->trigger();
@@ -217,6 +223,20 @@ TEST(CustomItemWindows, ADamagedFileIsNamedAndTheWindowsStayUsable) {
     EXPECT_TRUE(card->isVisible());
     EXPECT_EQ(named<QLabel>(card, QStringLiteral("LabelBronGoloviValue"))->text(), QStringLiteral("50"));
     EXPECT_FALSE(named<QLabel>(card, QStringLiteral("Image1"))->pixmap().isNull()) << "found whatever its letter case";
+
+    // A file named longer than one can type opens whole, so saving does not rename it.
+    const QString longName = QStringLiteral("Шлем стража древней крепости на холме");  // 37 characters
+    ASSERT_TRUE(QFile::copy(t->folder + QStringLiteral("/DataObject/Шлем стража.Шлемы"),
+                            t->folder + QStringLiteral("/DataObject/") + longName + QStringLiteral(".Шлемы")));
+    list->refresh();
+    list->selectCell(0, rowOf(list, longName));
+    trigger(list, "N2");
+    auto *edit = named<EditItemWindow>(main, QStringLiteral("TForm13"));
+    EXPECT_EQ(named<QLineEdit>(edit, QStringLiteral("EditName"))->text(), longName);
+    t->messages.messages.clear();
+    named<QPushButton>(edit, QStringLiteral("SpeedButton2"))->click();
+    EXPECT_EQ(t->messages.messages, QStringList{QStringLiteral("Предмет изменён.")});
+    EXPECT_TRUE(QFile::exists(t->folder + QStringLiteral("/DataObject/") + longName + QStringLiteral(".Шлемы")));
 }
 
 TEST(CustomItemWindows, ARingWithEveryRingSlotTakenIsRefusedAndTheWindowsStillClose) {
