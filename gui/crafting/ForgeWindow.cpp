@@ -180,9 +180,13 @@ void ForgeWindow::chooseEntry(const ForgeMenuEntry &entry) {
         image = image.scaled(kPictureBox, kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     picture_->setPixmap(QPixmap::fromImage(image));
     syncFromForge();
-    show();
-    raise();
-    activateWindow();
+    // An open window comes forward; a hidden one comes up on top when shown.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    } else {
+        show();
+    }
 }
 
 void ForgeWindow::forgeItem() {
