@@ -6,21 +6,38 @@
 #include "crafting/Forge.h"
 #include "support/PlannerFixtures.h"
 
+#include <gtest/gtest.h>
+
 namespace veldora::test {
 
 inline QString n(qint64 v) { return QString::number(v); }
 
-const ForgeMenuEntry &forgeEntry(const char *objectName);
-int forgePair(const char *plusButton);
-int forgeRow(const char *additionLabel);
-const Enchantment &enchantment(const char *objectName);
+// The index of the element whose `field` is `name`; fails the test when there is none.
+template <typename T, size_t N>
+int indexOf(const std::array<T, N> &table, const char *const T::*field, const char *name) {
+    for (size_t i = 0; i < N; ++i)
+        if (QLatin1String(table[i].*field) == QLatin1String(name)) return int(i);
+    ADD_FAILURE() << "no " << name;
+    return 0;
+}
+inline int forgePair(const char *plusButton) { return indexOf(kForgePairs, &ForgePair::plusButton, plusButton); }
+inline int forgeRow(const char *additionLabel) { return indexOf(kForgeRows, &ForgeRow::additionLabel, additionLabel); }
+
+inline const Enchantment &enchantment(const char *objectName) {
+    const EnchantMenuLine *line = enchantEntry(QString::fromLatin1(objectName));
+    EXPECT_NE(line, nullptr) << objectName;
+    return line ? line->enchantment : enchantEntry(QStringLiteral("N515"))->enchantment;
+}
 
 // The forge opened from a "Ковать" entry; the test fails when it does not open.
-Forge openForge(PlannerFixture &f, const char *entry);
-void press(Forge &forge, const char *plusButton, int times);
+inline Forge openForge(PlannerFixture &f, const char *entry) {
+    Forge forge;
+    EXPECT_TRUE(chooseForgeEntry(f.planner, forge, kForgeMenu[indexOf(kForgeMenu, &ForgeMenuEntry::objectName, entry)]));
+    return forge;
+}
 
-// Everything a worn item adds and requires, without the tables that copies are
-// appended to.
-std::string sheetDifference(const PlannerState &a, const PlannerState &b);
+inline void press(Forge &forge, const char *plusButton, int times) {
+    for (int i = 0; i < times; ++i) forge.plus(forgePair(plusButton));
+}
 
 }  // namespace veldora::test

@@ -92,21 +92,6 @@ TEST(ForgeWindow, APlayerForgesTheWornHelmetWhileTheMainWindowStaysInUse) {
     EXPECT_TRUE(text(main->infoPanel(), "Label_info4").contains(QStringLiteral("Предмет закован: х1")));
 }
 
-TEST(ForgeWindow, AnEntryOfAnEmptySlotLeavesTheOpenWindowAsItWas) {
-    START_ON_SAMPLE(t);
-    MainWindow *main = t->program->mainWindow.get();
-    wear(*t, Category::Helmets, QStringLiteral("Шлем хитрости"));
-    trigger(main, "N211");
-    auto *forge = named<ForgeWindow>(main, QStringLiteral("TFormKuzn"));
-    click(forge, "PButton_Bron");
-
-    trigger(main, "N1102");
-    EXPECT_EQ(t->messages.messages, QStringList{QStringLiteral("Кольцо не надето.")});
-    EXPECT_TRUE(forge->isVisible());
-    EXPECT_EQ(forge->windowTitle(), QStringLiteral("Ковка предмета - Шлем хитрости"));
-    EXPECT_EQ(text(forge, "Label_BronGolova_Add"), QStringLiteral("+2"));
-}
-
 TEST(CraftingMenus, EnchantingIsBuiltFromTheTableAndAnEntryEnchantsTheWornItem) {
     START_ON_SAMPLE(t);
     MainWindow *main = t->program->mainWindow.get();
