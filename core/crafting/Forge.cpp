@@ -18,7 +18,7 @@ void forEachRowOf(int pair, F &&f) {
         if (kForgeRows[r].pair == pair) f(r);
 }
 
-// The slot a remembered key names and the table its item comes from.
+// The table the item of a remembered slot key comes from.
 Category keyTable(const QString &key, Slot slot) {
     return key == QString::fromUtf8(kSecondWeaponKey) ? Category::Weapons : slotInfo(slot).category;
 }
@@ -107,7 +107,12 @@ ForgeResult applyForge(Planner &planner, const Forge &forge) {
     // The window stays open while the player goes on dressing; its additions
     // were chosen for the item it shows, so only that item is forged.
     if (state.slot(*slot).row != forge.row || planner.slotCategory(*slot) != forge.table) {
-        planner.message(craftingRefusal(name, kNotForged, QStringLiteral("он больше не надет")));
+        planner.message(craftingRefusal(
+            name, kNotForged,
+            state.slot(*slot).row == 0
+                ? QStringLiteral("он больше не надет")
+                : QStringLiteral("на его слоте теперь другой предмет или другая копия; откройте ковку снова "
+                                 "из меню «Ковать»")));
         return ForgeResult::Refused;
     }
     const WornItem worn{*slot, forge.table, forge.row};

@@ -195,7 +195,11 @@ TEST(Forge, RefusalsShowOneMessageAndChangeNothing) {
 
     // The window was opened for another item than the slot now wears.
     f.planner.clickCatalogueItem(0, other);
+    expectRefused(forge, QStringLiteral("Предмет «Шлем» не закован: на его слоте теперь другой предмет или другая "
+                                        "копия; откройте ковку снова из меню «Ковать»."));
+    f.planner.clickSlot(Slot::Helmet);
     expectRefused(forge, QStringLiteral("Предмет «Шлем» не закован: он больше не надет."));
+    f.planner.clickCatalogueItem(0, other);
 
     // The table is full: every row up to 255 holds an item.
     PlannerState full = f.state();

@@ -57,8 +57,9 @@ TEST(ForgeWindow, APlayerForgesTheWornHelmetWhileTheMainWindowStaysInUse) {
     const int row = wear(*t, Category::Helmets, QStringLiteral("Шлем хитрости"));
     const QString armour = text(main, "LBronGolova");
 
-    trigger(main, "N211");
     auto *forge = named<ForgeWindow>(main, QStringLiteral("TFormKuzn"));
+    EXPECT_FALSE(forge->isVisible()) << "created hidden at start-up";
+    trigger(main, "N211");
     ASSERT_TRUE(forge->isVisible());
     EXPECT_FALSE(forge->isModal());
     EXPECT_TRUE(main->isEnabled());
