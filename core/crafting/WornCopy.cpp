@@ -77,7 +77,9 @@ std::optional<int> appendWornCopy(Planner &planner, const WornItem &worn, const 
 }
 
 bool putCopyOn(Planner &planner, const WornItem &worn, int copyRow) {
-    const QString setName = planner.state().catalogue.table(worn.table).cell(col::SetName, worn.row);
+    // The slot's set name, not the row's: a ring that a preset counts in its set
+    // stays in it once forged or enchanted, so the set bonus does not drop.
+    const QString setName = planner.state().slot(worn.slot).setName;
     return planner.replaceWornItem(worn.slot, worn.table, copyRow, setName, false) == EquipResult::Equipped;
 }
 

@@ -47,7 +47,7 @@ QString craftingRefusal(const QString &itemName, const QString &refusal, const Q
 std::optional<int> appendWornCopy(Planner &planner, const WornItem &worn, const QVector<QString> &cells,
                                   const QString &refusal);
 
-// Puts the appended copy on in place of the worn item, with the worn row's set
+// Puts the appended copy on in place of the worn item, keeping the slot's set
 // name. The copy keeps the original's requirements, and the original is already
 // worn, so the requirement check does not take the item off the character: unmet
 // requirements show as marks, as for any worn item.

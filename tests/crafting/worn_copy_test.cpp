@@ -105,3 +105,18 @@ TEST(WornCopies, ForgingAnEnchantedForgedItemKeepsEveryOtherCellExactly) {
     ASSERT_EQ(enchantWornItem(f.planner, enchantment("N515")), EnchantResult::Enchanted);
     EXPECT_EQ(t.cell(27, f.row(Slot::Helmet)), n(original[27].toInt() + 2 + 5));
 }
+
+TEST(WornCopies, ARingCountedInAPresetSetStaysInItOnceForgedOrEnchanted) {
+    CatalogueBuilder b;
+    const int helm = b.add(Category::Helmets, QStringLiteral("Шлем волхва"), {{col::SetName, QStringLiteral("Волхва")}});
+    // The ring's own row belongs to no set; a preset counts it in the set it dresses.
+    const int ring = b.add(Category::Rings, QStringLiteral("Кольцо"), {{col::ReqLevel, QStringLiteral("15")}});
+    PlannerFixture f(b.catalogue);
+    f.planner.equipFromCatalogue(Category::Helmets, QStringLiteral("Волхва"), Slot::Helmet, helm);
+    f.planner.equipFromCatalogue(Category::Rings, QStringLiteral("Волхва"), Slot::Ring1, ring);
+
+    Forge forge = openForge(f, "N1102");
+    ASSERT_EQ(applyForge(f.planner, forge), ForgeResult::Forged);
+    ASSERT_EQ(enchantWornItem(f.planner, enchantment("N200MP1")), EnchantResult::Enchanted);
+    EXPECT_EQ(f.state().slot(Slot::Ring1).setName, QStringLiteral("Волхва"));
+}
