@@ -19,8 +19,7 @@ constexpr auto A = MenuEntry::Action;
 constexpr auto Sep = MenuEntry::Separator;
 }  // namespace
 
-// Custom items, the pages and the windows under
-// "О программе" come with their own windows; until then their entries stand
+// The pages and the windows under "О программе" come with their own windows; until then their entries stand
 // disabled so the menu already shows everything the program will offer.
 const MenuEntry kMainMenu[] = {
     {0, S, "Персонаж", "MenuCharacter", "", true, nullptr},
@@ -28,8 +27,8 @@ const MenuEntry kMainMenu[] = {
     {1, A, "Снять все предметы", "N21", "Del", true, nullptr},
     {0, MenuEntry::Presets, "Одеть комплект", "MenuPresets", "", true, nullptr},
     {0, S, "Инструменты", "MenuTools", "", true, nullptr},
-    {1, A, "Узреть созданные предметы...", "MenuCustomItemList", "Ctrl+L", false, nullptr},
-    {1, A, "Создать предметы...", "N10", "Ctrl+I", false, nullptr},
+    {1, A, "Узреть созданные предметы...", "N8", "Ctrl+L", true, nullptr},
+    {1, A, "Создать предметы...", "N10", "Ctrl+I", true, nullptr},
     {1, Sep, nullptr, nullptr, "", true, nullptr},
     {1, S, "Ковать", "MenuForge", "", true, nullptr},
     {2, A, "Шлем", "N211", "", true, nullptr},

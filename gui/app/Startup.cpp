@@ -6,6 +6,7 @@
 #include "app/SplashWindow.h"
 #include "catalogue/CatalogueLoader.h"
 #include "crafting/CraftingMenus.h"
+#include "customitems/CustomItemWindows.h"
 #include "views/BrowserWindow.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ std::unique_ptr<StartedProgram> startProgram(const QString &programFolder, UserM
     started->browser = browser;
     started->mainWindow->setBrowser(browser);
     connectCraftingMenus(*started->mainWindow, *started->planner);
+    installCustomItemWindows(*started->mainWindow, *started->planner, messages, programFolder);
 
     // Categories cut to what a table holds: said once, before anything is shown.
     for (const QString &w : load.warnings) messages.showMessage(w);
