@@ -5,6 +5,8 @@
 #include "app/Planner.h"
 #include "app/SplashWindow.h"
 #include "catalogue/CatalogueLoader.h"
+#include "crafting/CraftingMenus.h"
+#include "customitems/CustomItemWindows.h"
 #include "views/BrowserWindow.h"
 
 #include <QApplication>
@@ -62,6 +64,8 @@ std::unique_ptr<StartedProgram> startProgram(const QString &programFolder, UserM
                                       started->mainWindow.get());
     started->browser = browser;
     started->mainWindow->setBrowser(browser);
+    connectCraftingMenus(*started->mainWindow, *started->planner);
+    installCustomItemWindows(*started->mainWindow, *started->planner, messages, programFolder);
 
     // Categories cut to what a table holds: said once, before anything is shown.
     for (const QString &w : load.warnings) messages.showMessage(w);

@@ -1,0 +1,150 @@
+// Timings of forging and enchanting, printed: one ApplyForge and one
+// EnchantWornItem with all 21 slots dressed in items whose every column is
+// non-zero, a run of forgings of one ring until its table is full, and the
+// forge window brought in line after a click.
+//
+//     crafting_bench        (offscreen: QT_QPA_PLATFORM=offscreen)
+#include "app/MainWindow.h"
+#include "app/Planner.h"
+#include "crafting/Enchanting.h"
+#include "crafting/Forge.h"
+#include "crafting/ForgeWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace veldora;
+
+namespace {
+
+class SilentMessages : public UserMessages {
+public:
+    void showMessage(const QString &) override {}
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+template <typename F>
+double microseconds(F &&f) {
+    QElapsedTimer timer;
+    timer.start();
+    f();
+    return timer.nsecsElapsed() / 1000.0;
+}
+
+void addItem(Catalogue &c, Category category, int seed) {
+    QVector<QString> cells(kItemColumnCount);
+    for (const ItemColumn &column : kItemColumns) cells[column.column] = QString::number(1 + (seed + column.column) % 7);
+    for (int col = col::ForgeCount; col <= col::EnchantAmount; ++col) cells[col] = QStringLiteral("0");
+    cells[col::Name] = QStringLiteral("Предмет %1").arg(seed);
+    cells[col::SetName] = QStringLiteral("Набор");
+    cells[col::Price] = QStringLiteral("м%1,25").arg(seed);
+    cells[col::Mass] = QStringLiteral("1,5");
+    cells[col::SecondWeapon] = QStringLiteral("Нет");
+    cells[col::TwoHanded] = QStringLiteral("Нет");
+    cells[col::Artefact] = QStringLiteral("Да");
+    cells[col::ReqLevel] = QStringLiteral("16");
+    CategoryTable &t = c.table(category);
+    t.setRowCount(*t.appendRow(cells) + 1);
+}
+
+// Five items in every table; all 21 slots dressed.
+Planner dressedPlanner(SilentMessages &messages) {
+    Catalogue c;
+    int seed = 0;
+    for (const CategoryInfo &info : kCategories)
+        for (int i = 0; i < 5; ++i) addItem(c, info.category, ++seed);
+    Planner planner(std::move(c), QStringLiteral("/nonexistent"), QStringLiteral(","), &messages);
+    for (const SlotInfo &s : kSlots) planner.equipFromCatalogue(s.category, QStringLiteral("Набор"), s.slot, 1 + s.requirementRow % 5);
+    return planner;
+}
+
+const ForgeMenuEntry &forgeEntryOf(Slot slot) {
+    return *std::find_if(kForgeMenu.begin(), kForgeMenu.end(), [&](const ForgeMenuEntry &e) { return e.slot == slot; });
+}
+
+Forge spentForge(Planner &planner, Slot slot) {
+    Forge forge;
+    chooseForgeEntry(planner, forge, forgeEntryOf(slot));
+    for (int p = 0; p < kForgePairCount && forge.units > 0; ++p) forge.plus(p);
+    return forge;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    SilentMessages messages;
+    Planner planner = dressedPlanner(messages);
+    const PlannerState dressed = planner.state();
+    constexpr int kRuns = 200;
+
+    std::vector<double> forgeTimes, enchantTimes;
+    for (int i = 0; i < kRuns; ++i) {
+        planner.restore(dressed);
+        const Forge forge = spentForge(planner, Slot::Helmet);
+        forgeTimes.push_back(microseconds([&] { applyForge(planner, forge); }));
+        planner.restore(dressed);
+        const Enchantment &e = enchantEntry(QStringLiteral("N1011"))->enchantment;
+        enchantTimes.push_back(microseconds([&] { enchantWornItem(planner, e); }));
+    }
+    std::printf("ApplyForge, 21 slots worn (median of %d): %.1f us\n", kRuns, median(forgeTimes));
+    std::printf("EnchantWornItem, 21 slots worn (median of %d): %.1f us\n", kRuns, median(enchantTimes));
+
+    // Ring 1 wears catalogue row 1 of five; every forging appends a row after the last.
+    planner.restore(dressed);
+    std::vector<double> run;
+    int forged = 0;
+    for (;;) {
+        const Forge forge = spentForge(planner, Slot::Ring1);
+        ForgeResult result = ForgeResult::Refused;
+        run.push_back(microseconds([&] { result = applyForge(planner, forge); }));
+        if (result != ForgeResult::Forged) break;
+        ++forged;
+    }
+    double total = 0;
+    for (int i = 0; i < forged; ++i) total += run[i];
+    std::printf("%d forgings of ring 1 until the rings table is full: %.1f us each on average "
+                "(first %.1f us, last %.1f us); the refused one: %.1f us\n",
+                forged, total / std::max(1, forged), run.front(), run[std::max(0, forged - 1)], run.back());
+
+    // The window: a plus click until every label, picture and button shows the forge.
+    planner.restore(dressed);
+    MainWindow main(planner, messages, QStringLiteral("/nonexistent"));
+    main.resize(1024, 738);
+    main.show();
+    ForgeWindow window(planner, main);
+    window.chooseEntry(forgeEntryOf(Slot::Helmet));
+    QApplication::processEvents();
+    std::vector<double> syncTimes, forgeClickTimes;
+    for (int i = 0; i < kRuns; ++i) {
+        window.hide();
+        window.chooseEntry(forgeEntryOf(Slot::Helmet));
+        QWidget *plus = window.findChild<QWidget *>(QStringLiteral("PButton_Bron"));
+        syncTimes.push_back(microseconds([&] {
+            QTest::mouseClick(plus, Qt::LeftButton);
+            window.repaint();
+        }));
+        const Forge forge = spentForge(planner, Slot::Helmet);
+        forgeClickTimes.push_back(microseconds([&] {
+            applyForge(planner, forge);
+            main.syncFromPlanner();
+            main.repaint();
+        }));
+        planner.restore(dressed);
+        main.syncFromPlanner();
+    }
+    std::printf("Forge window brought in line and repainted after a click (median of %d): %.1f us\n", kRuns,
+                median(syncTimes));
+    std::printf("\"Ковать\" until the main window shows the copy, repainted (median of %d): %.1f us\n", kRuns,
+                median(forgeClickTimes));
+    return 0;
+}

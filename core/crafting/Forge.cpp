@@ -1,0 +1,137 @@
+#include "crafting/Forge.h"
+
+#include "crafting/WornCopy.h"
+
+#include <algorithm>
+#include <map>
+
+namespace veldora {
+
+namespace {
+
+const QString kNotForged = QStringLiteral("не закован");
+
+// The rows a pair raises and lowers.
+template <typename F>
+void forEachRowOf(int pair, F &&f) {
+    for (int r = 0; r < kForgeRowCount; ++r)
+        if (kForgeRows[r].pair == pair) f(r);
+}
+
+// The table the item of a remembered slot key comes from.
+Category keyTable(const QString &key, Slot slot) {
+    return key == QString::fromUtf8(kSecondWeaponKey) ? Category::Weapons : slotInfo(slot).category;
+}
+
+}  // namespace
+
+void Forge::open(const PlannerState &state, Slot slot, Category t, const QString &key) {
+    slotKey = key;
+    table = t;
+    row = state.slot(slot).row;
+    const CategoryTable &cells = state.catalogue.table(t);
+    caption = QStringLiteral("Ковка предмета - ") + cells.cell(col::Name, row);
+    picture = state.slot(slot).picture;
+    forgeCount = cells.cell(col::ForgeCount, row);
+    units = isYes(cells.cellRef(col::Artefact, row)) ? kArtefactForgeUnits : kForgeUnits;
+    additions.fill(0);
+    for (int r = 0; r < kForgeRowCount; ++r) {
+        values[r] = cells.cell(kForgeRows[r].column, row);
+        // An exact text comparison: only values the item has can be forged.
+        rowEnabled[r] = values[r] != u"0";
+    }
+    for (int p = 0; p < kForgePairCount; ++p) {
+        const int by = kForgePairs[p].enabledBy;
+        if (by != kAnyRow) {
+            pairEnabled[p] = rowEnabled[by];
+        } else {
+            bool any = false;
+            forEachRowOf(p, [&](int r) { any = any || rowEnabled[r]; });
+            pairEnabled[p] = any;
+        }
+    }
+    refreshButtons();
+}
+
+void Forge::refreshButtons() {
+    plusVisible.fill(units != 0);
+    for (int p = 0; p < kForgePairCount; ++p) {
+        const int by = kForgePairs[p].minusShownBy;
+        bool shown = false;
+        if (by != kAnyRow)
+            shown = additions[by] != 0;
+        else
+            forEachRowOf(p, [&](int r) { shown = shown || additions[r] != 0; });
+        minusVisible[p] = shown;
+    }
+}
+
+void Forge::raise(int pair, int sign) {
+    units -= sign;
+    forEachRowOf(pair, [&](int r) {
+        if (kForgePairs[pair].enabledRowsOnly && !rowEnabled[r]) return;
+        additions[r] += sign * kForgeRows[r].step;
+    });
+    refreshButtons();
+}
+
+void Forge::plus(int pair) {
+    if (pair < 0 || pair >= kForgePairCount || row == 0) return;
+    if (pairEnabled[pair] && plusVisible[pair]) raise(pair, +1);
+}
+
+void Forge::minus(int pair) {
+    if (pair < 0 || pair >= kForgePairCount || row == 0) return;
+    if (pairEnabled[pair] && minusVisible[pair]) raise(pair, -1);
+}
+
+bool chooseForgeEntry(Planner &planner, Forge &forge, const ForgeMenuEntry &entry) {
+    const PlannerState &state = planner.state();
+    if (state.slot(entry.slot).row == 0) {
+        planner.message(QString::fromUtf8(entry.emptyMessage));
+        return false;
+    }
+    QString key = QString::fromUtf8(slotInfo(entry.slot).slotKey);
+    if (entry.slot == Slot::OffHand && state.offHandKind == OffHandKind::Dagger)
+        key = QString::fromUtf8(kSecondWeaponKey);
+    forge.open(state, entry.slot, keyTable(key, entry.slot), key);
+    return true;
+}
+
+ForgeResult applyForge(Planner &planner, const Forge &forge) {
+    const auto slot = slotByKey(forge.slotKey);
+    if (!slot || forge.row == 0) return ForgeResult::Refused;
+    const PlannerState &state = planner.state();
+    const CategoryTable &table = state.catalogue.table(forge.table);
+    const QString name = table.cell(col::Name, forge.row);
+    // The window stays open while the player goes on dressing; its additions
+    // were chosen for the item it shows, so only that item is forged.
+    if (state.slot(*slot).row != forge.row || planner.slotCategory(*slot) != forge.table) {
+        planner.message(craftingRefusal(
+            name, kNotForged,
+            state.slot(*slot).row == 0
+                ? QStringLiteral("он больше не надет")
+                : QStringLiteral("на его слоте теперь другой предмет или другая копия; откройте ковку снова "
+                                 "из меню «Ковать»")));
+        return ForgeResult::Refused;
+    }
+    const WornItem worn{*slot, forge.table, forge.row};
+
+    // Silver and ruby both forge the damage columns; their additions are summed.
+    std::map<int, qint64> sums;
+    for (int r = 0; r < kForgeRowCount; ++r) sums[kForgeRows[r].column] += forge.additions[r];
+    sums[col::ForgeCount] = 1;
+    QVector<QString> cells = rowCells(table, forge.row);
+    for (const auto &[column, amount] : sums) {
+        if (const auto fault = addToIntegerCell(cells, column, amount)) {
+            planner.message(craftingRefusal(name, kNotForged, *fault));
+            return ForgeResult::Refused;
+        }
+    }
+    const auto copy = appendWornCopy(planner, worn, cells, kNotForged);
+    if (!copy || !putCopyOn(planner, worn, *copy)) return ForgeResult::Refused;
+    planner.message(QString::fromUtf8(kForgedMessage));
+    return ForgeResult::Forged;
+}
+
+}  // namespace veldora
