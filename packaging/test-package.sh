@@ -71,27 +71,36 @@ exec_line="$(sed -n 's/^Exec=//p' "$entry")"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-start() {  # start FOLDER HOME COMMAND...: runs it there for a few seconds, fails if it ends by itself
-  local folder="$1" home="$2"
-  shift 2
+# start FOLDER HOME CHECK COMMAND...: runs the program there until CHECK holds (at
+# most 60 s, the machine may be busy), fails if it ends by itself before or one
+# second after, then stops it.
+start() {
+  local folder="$1" home="$2" check="$3"
+  shift 3
   (cd "$folder" && HOME="$home" exec "$@") >"$work/run.log" 2>&1 &
   pid=$!
-  for _ in $(seq 20); do
+  local waited=0
+  until $check; do
     kill -0 "$pid" 2>/dev/null || { cat "$work/run.log"; fail "the program ended at start: $*"; }
+    [ "$waited" -lt 600 ] || fail "timed out waiting for: $check"
     sleep 0.1
+    waited=$((waited + 1))
   done
+  sleep 1
+  kill -0 "$pid" 2>/dev/null || { cat "$work/run.log"; fail "the program ended at start: $*"; }
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   pid=""
 }
+started_a_while() { sleep 1; }
 home="$work/home"
 mkdir -p "$home" "$work/elsewhere"
 read -r -a command <<<"${exec_line/#veldora/$root/usr/bin/veldora}"
-start "$work/elsewhere" "$home" "${command[@]}"
 mine="$home/Вельдора"
-diff -r "$share/veldora/program" "$mine" >/dev/null || fail "$mine is not a copy of the sample"
+made_from_sample() { diff -r "$share/veldora/program" "$mine" >/dev/null 2>&1; }
+start "$work/elsewhere" "$home" made_from_sample "${command[@]}"
 printf '\001\000' >"$mine/ini.ini"
-start "$work/elsewhere" "$home" "${command[@]}"
+start "$work/elsewhere" "$home" started_a_while "${command[@]}"
 [ "$(od -An -tx1 "$mine/ini.ini" | tr -d ' ')" = 0100 ] || fail "the player's ini.ini was overwritten"
 
 # ---- started in a program folder: that folder, as always; no player's folder made
@@ -99,7 +108,7 @@ other_home="$work/other-home"
 mkdir -p "$other_home"
 cp -r "$share/veldora/program" "$work/folder"
 chmod -R u+w "$work/folder"
-start "$work/folder" "$other_home" "$root/usr/bin/veldora"
+start "$work/folder" "$other_home" started_a_while "$root/usr/bin/veldora"
 [ ! -e "$other_home/Вельдора" ] || fail "a player's folder was made for a start in a program folder"
 
 echo "package $(basename "$deb") installs and starts from its desktop entry"

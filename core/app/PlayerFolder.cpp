@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace veldora {
 
 namespace {
@@ -30,18 +32,27 @@ QString fillFromSample(const QString &folder, const QString &sample) {
     const QDir source(sample);
     if (!QDir().mkpath(folder))
         return QStringLiteral("Не удалось создать папку программы «%1».").arg(folder);
+    QStringList folders, files;
     QDirIterator it(sample, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = folder + QLatin1Char('/') + source.relativeFilePath(path);
-        if (it.fileInfo().isDir()) {
-            if (!QDir().mkpath(target)) return QStringLiteral("Не удалось создать папку «%1».").arg(target);
-            continue;
-        }
+        const QString relative = source.relativeFilePath(it.next());
+        (it.fileInfo().isDir() ? folders : files) << relative;
+    }
+    // The database last: a copy cut short leaves a folder without one, which the
+    // next start fills again instead of taking it for the player's.
+    std::stable_partition(files.begin(), files.end(), [](const QString &f) {
+        return QDir::cleanPath(f).compare(QStringLiteral("base/main.mdb"), Qt::CaseInsensitive) != 0;
+    });
+    for (const QString &relative : folders) {
+        const QString target = folder + QLatin1Char('/') + relative;
+        if (!QDir().mkpath(target)) return QStringLiteral("Не удалось создать папку «%1».").arg(target);
+    }
+    for (const QString &relative : files) {
+        const QString target = folder + QLatin1Char('/') + relative;
         if (QFileInfo::exists(target)) continue;  // the player's own, or copied before
-        QFile file(path);
+        QFile file(sample + QLatin1Char('/') + relative);
         if (!file.copy(target))
-            return QStringLiteral("Не удалось скопировать «%1» в «%2»: %3.").arg(path, target, fileErrorText(file));
+            return QStringLiteral("Не удалось скопировать «%1» в «%2»: %3.").arg(file.fileName(), target, fileErrorText(file));
         // The sample is installed read-only; the copy is the player's to change.
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
     }
