@@ -167,6 +167,9 @@ QString itemPicturePath(const QString &programFolder, const QString &file) {
     const QString img = programFolder + QStringLiteral("/img");
     // Names written for the original platform may use backslashes and another letter case.
     if (storedFileExists(img, file)) return resolveStoredPath(img, file);
+    // Custom items (and their forged or enchanted copies) store their picture
+    // relative to the program folder itself: "DataObject\img\...".
+    if (storedFileExists(programFolder, file)) return resolveStoredPath(programFolder, file);
     return img + QStringLiteral("/no_image.bmp");
 }
 
