@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "art/Artwork.h"
 #include "art/Fonts.h"
+#include "pages/BringToFront.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -11,6 +12,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace veldora {
 
@@ -123,10 +126,12 @@ InformationWindow::InformationWindow(int catalogueItemCount, QWidget *parent)
 
     for (const Credit &c : kCredits) {
         addLabel(this, c.captionLabel, QString::fromUtf8(c.caption), c.captionAt, plain);
-        addLabel(this, c.nameLabel, QString::fromUtf8(c.name), c.nameAt, bold);
+        const QLabel *name = addLabel(this, c.nameLabel, QString::fromUtf8(c.name), c.nameAt, bold);
         auto *link = new PictureButton(this);
         link->setObjectName(QString::fromLatin1(c.picture));
-        link->setGeometry(QRect(c.pictureAt, QSize(12, 11)));
+        // After the name even where this system's font sets it wider than the design's.
+        const QPoint at(std::max(c.pictureAt.x(), name->geometry().right() + 4), c.pictureAt.y());
+        link->setGeometry(QRect(at, QSize(12, 11)));
         link->setPixmap(webLinkPicture());
         link->setToolTip(QString::fromLatin1(c.address));
         const QUrl address(QString::fromLatin1(c.address));
@@ -141,11 +146,7 @@ InformationWindow::InformationWindow(int catalogueItemCount, QWidget *parent)
 
 void InformationWindow::attach(MainWindow &main) {
     if (QAction *entry = main.menuEntry("MenuInformation"))
-        connect(entry, &QAction::triggered, this, [this] {
-            show();
-            raise();
-            activateWindow();
-        });
+        connect(entry, &QAction::triggered, this, [this] { bringToFront(this); });
 }
 
 }  // namespace veldora

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "art/Fonts.h"
+#include "pages/BringToFront.h"
 #include "pages/HoverLabel.h"
 
 #include <QAction>
@@ -94,11 +95,7 @@ void HistoryWindow::buildPageLabels() {
 
 void HistoryWindow::attach(MainWindow &main) {
     if (QAction *entry = main.menuEntry("N111"))
-        connect(entry, &QAction::triggered, this, [this] {
-            show();
-            raise();
-            activateWindow();
-        });
+        connect(entry, &QAction::triggered, this, [this] { bringToFront(this); });
 }
 
 void HistoryWindow::showPage(int page) {

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "catalogue/ProgramFiles.h"
+#include "pages/BringToFront.h"
 #include "pages/PageFile.h"
 #include "pages/PageTable.h"
 
@@ -102,7 +103,7 @@ PageWindow::PageWindow(const QString &programFolder, QWidget *parent)
     setFixedSize(965, 666);
     view_ = new PageView(programFolder, this);
     view_->setObjectName(QStringLiteral("WebBrowser1"));
-    view_->setGeometry(0, 0, 967, 668);
+    view_->setGeometry(rect());  // the whole client area, scroll bars included
     view_->setFrameShape(QFrame::NoFrame);
 
     fadeTimer_.setInterval(1);
@@ -128,9 +129,7 @@ void PageWindow::attach(MainWindow &main) {
 
 void PageWindow::showPage(const QString &storedPage) {
     view_->showFile(resolveStoredPath(programFolder_, storedPage));
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 bool PageWindow::event(QEvent *event) {

@@ -5,8 +5,8 @@
 #include "app/UserMessages.h"
 #include "art/Fonts.h"
 #include "catalogue/ProgramFiles.h"
+#include "pages/BringToFront.h"
 #include "pages/HoverLabel.h"
-#include "pages/PageTable.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,7 +32,6 @@ TutorialWindow::TutorialWindow(const QString &programFolder, UserMessages &messa
       messages_(messages),
       requirementCheckOn_(std::move(requirementCheckOn)),
       opener_(defaultExternalOpener()) {
-    static_assert(std::tuple_size_v<decltype(articles_)> == kArticleCount);
     setObjectName(QStringLiteral("TFormStartHelp"));
     setWindowTitle(QStringLiteral("Обучение [Старая версия. Позже будет обновлена...]"));
     setFixedSize(512, 299);
@@ -42,11 +41,11 @@ TutorialWindow::TutorialWindow(const QString &programFolder, UserMessages &messa
     setPalette(pal);
     setAutoFillBackground(true);
 
-    frame_ = new QGroupBox(QStringLiteral("Статьи"), this);
-    frame_->setObjectName(QStringLiteral("GroupBox2"));
-    frame_->setGeometry(8, 6, 496, 238);
+    auto *frame = new QGroupBox(QStringLiteral("Статьи"), this);
+    frame->setObjectName(QStringLiteral("GroupBox2"));
+    frame->setGeometry(8, 6, 496, 238);
     for (int i = 0; i < kArticleCount; ++i) {
-        auto *label = new HoverLabel(QString::fromUtf8(kArticles[i].title), frame_);
+        auto *label = new HoverLabel(QString::fromUtf8(kArticles[i].title), frame);
         label->setObjectName(QString::fromLatin1(kArticles[i].label));
         label->setFont(sansSerifFont(11));
         label->adjustSize();
@@ -89,23 +88,15 @@ void TutorialWindow::attach(MainWindow &main) {
 
 void TutorialWindow::openFromMenu() {
     if (readSettingsFile(programFolder_).tutorialAtStart)
-        openTicked();
+        openAtStart();
     else
-        showWindow();
+        bringToFront(this);
 }
 
-void TutorialWindow::openAtStart() { openTicked(); }
-
-void TutorialWindow::openTicked() {
+void TutorialWindow::openAtStart() {
     if (main_) main_->setEnabled(false);
     box_->setChecked(true);
-    showWindow();
-}
-
-void TutorialWindow::showWindow() {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void TutorialWindow::openArticle(int index) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/ExternalOpener.h"
+#include "pages/PageTable.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -8,8 +9,6 @@
 #include <functional>
 
 class QCheckBox;
-class QGroupBox;
-class QPushButton;
 
 namespace veldora {
 
@@ -38,7 +37,8 @@ public:
     // "Обучение": reads the settings file; with byte 0 set the box is ticked and
     // the main window disabled. The window shows either way.
     void openFromMenu();
-    // The start-up with byte 0 set: the box ticked, the main window disabled.
+    // The start-up with byte 0 set (and "Обучение" finding it set): the box
+    // ticked, the main window disabled.
     void openAtStart();
 
     void openArticle(int index);
@@ -51,16 +51,12 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void openTicked();
-    void showWindow();
-
     QString programFolder_;
     UserMessages &messages_;
     std::function<bool()> requirementCheckOn_;
     ExternalOpener opener_;
     QPointer<QWidget> main_;
-    QGroupBox *frame_;
-    std::array<HoverLabel *, 12> articles_{};
+    std::array<HoverLabel *, kArticleCount> articles_{};
     QCheckBox *box_;
 };
 

@@ -41,19 +41,17 @@ QByteArray fileBytes(const QString &path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
 }
 
+const StartOptions kAtOnce{false, false, true};  // no splash, no fade-in
+
 // The sample folder with `ini` as its settings file, started as the program does
 // once the splash has gone.
 std::unique_ptr<test::TestProgram> startWithSettings(const QByteArray &ini) {
     auto t = std::make_unique<test::TestProgram>();
     t->folder = t->dir.path() + QStringLiteral("/program");
     if (test::sampleFolder().isEmpty() || !test::copyFolder(test::sampleFolder(), t->folder)) return nullptr;
-    QFile f(t->folder + QStringLiteral("/ini.ini"));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(ini) != ini.size()) return nullptr;
-    f.close();
-    StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
-    t->program = startProgram(t->folder, t->messages, options);
+    if (QFile f(t->folder + QStringLiteral("/ini.ini")); !f.open(QIODevice::WriteOnly) || f.write(ini) != ini.size())
+        return nullptr;
+    t->program = startProgram(t->folder, t->messages, kAtOnce);
     test::processEvents();
     return t;
 }
@@ -78,16 +76,11 @@ TEST(PageWindow, EveryPageEntryOfTheMenuShowsItsPageWhileTheMainWindowHides) {
     MainWindow *main = t->program->mainWindow.get();
     PageWindow *window = t->program->pageWindow.get();
     PageView *view = named<PageView>(window, QStringLiteral("WebBrowser1"));
-    EXPECT_EQ(window->objectName(), QStringLiteral("TFormBunusStat"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Полезная информация"));
-    EXPECT_EQ(window->size(), QSize(965, 666));
-    EXPECT_FALSE(window->isVisible());
 
     for (const PageEntry &entry : pageEntries()) {
         SCOPED_TRACE(entry.objectName.toStdString());
         QAction *action = named<QAction>(main, entry.objectName);
-        ASSERT_NE(action, nullptr);
-        EXPECT_TRUE(action->isEnabled());
+        ASSERT_TRUE(action && action->isEnabled());
         EXPECT_EQ(findMenuEntry(main->menuBar(), QStringList{QStringLiteral("Полезная информация")} + entry.menuPath),
                   action);
         action->trigger();
@@ -96,21 +89,16 @@ TEST(PageWindow, EveryPageEntryOfTheMenuShowsItsPageWhileTheMainWindowHides) {
         EXPECT_FALSE(main->isVisible());
         EXPECT_EQ(view->shownFile(), t->folder + entry.page);
         EXPECT_EQ(view->problem(), QString());
-        EXPECT_FALSE(view->documentTitle().isEmpty());
         // Pictures resolve against the page's folder.
-        EXPECT_FALSE(view->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../img/chary.png")))
-                         .toByteArray()
-                         .isEmpty());
+        EXPECT_FALSE(view->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../img/chary.png"))).isNull());
         window->close();
         test::processEvents();
-        EXPECT_FALSE(window->isVisible());
         EXPECT_TRUE(main->isVisible());
     }
 
     // The caption and the file differ here.
     named<QAction>(main, QStringLiteral("N335"))->trigger();
     test::processEvents();
-    EXPECT_EQ(view->shownFile(), t->folder + QStringLiteral("/pages/Чары/Физ.html"));
     EXPECT_TRUE(view->toPlainText().contains(QStringLiteral("Физическая материя")));
     // Switching back to the page window from another hides the main window again.
     main->show();
@@ -121,19 +109,29 @@ TEST(PageWindow, EveryPageEntryOfTheMenuShowsItsPageWhileTheMainWindowHides) {
     test::processEvents();
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(window->fading() || window->fadeOpacity() == 255);
-    for (int i = 0; i < 100 && window->fading(); ++i) test::processEvents(10);
-    EXPECT_EQ(window->fadeOpacity(), 255);
     window->close();
-    t->program->history->close();
     test::processEvents();
     EXPECT_TRUE(main->isVisible());
+
+    // "Отчёты..." (F3): the sample's reports, the newest (highest ID) first.
+    HistoryWindow *history = t->program->history.get();
+    const QVector<Report> &all = t->program->planner->state().catalogue.reports;
+    EXPECT_EQ(all.front().id, QStringLiteral("14"));
+    history->close();
+    main->activateWindow();
+    test::processEvents();
+    QTest::keyClick(main, Qt::Key_F3);
+    test::processEvents();
+    EXPECT_TRUE(history->isVisible());
+    EXPECT_EQ(history->pageLabels().size(), 3);
+    EXPECT_EQ(named<QLabel>(history, QStringLiteral("LabelArticle1"))->text(), all.front().text);
+    history->close();
 }
 
 TEST(PageWindow, LinksStayInTheViewWebLinksLeaveItAndAMissingPageSaysSo) {
     START_ON_SAMPLE(t);
     MainWindow *main = t->program->mainWindow.get();
-    PageWindow *window = t->program->pageWindow.get();
-    PageView *view = window->view();
+    PageView *view = t->program->pageWindow->view();
     RecordedOpener browser;
     view->setExternalOpener(browser.opener());
 
@@ -143,14 +141,12 @@ TEST(PageWindow, LinksStayInTheViewWebLinksLeaveItAndAMissingPageSaysSo) {
     test::processEvents();
     emit view->anchorClicked(QUrl(QStringLiteral("../ЧАРЫ/огонь.html")));
     EXPECT_EQ(view->shownFile(), t->folder + QStringLiteral("/pages/Чары/Огонь.html"));
-    EXPECT_EQ(view->problem(), QString());
     EXPECT_TRUE(view->toPlainText().contains(QStringLiteral("Огонь")));
     EXPECT_TRUE(browser.opened.isEmpty());
 
     named<QAction>(main, QStringLiteral("N18"))->trigger();
     test::processEvents();
     const QUrl web(QStringLiteral("https://veldora.example/novosti"));
-    EXPECT_TRUE(view->toHtml().contains(web.toString()));
     emit view->anchorClicked(web);
     EXPECT_EQ(browser.opened, QList<QUrl>{web});
     EXPECT_EQ(view->shownFile(), t->folder + QStringLiteral("/pages/bonus/bonus_other.html"));
@@ -162,7 +158,7 @@ TEST(PageWindow, LinksStayInTheViewWebLinksLeaveItAndAMissingPageSaysSo) {
     forgetFolderListings();
     named<QAction>(main, QStringLiteral("N335"))->trigger();
     test::processEvents();
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(t->program->pageWindow->isVisible());
     EXPECT_EQ(view->problem(), QStringLiteral("Страница не найдена: ") + physical);
     EXPECT_EQ(view->toPlainText(), view->problem());
     EXPECT_TRUE(t->messages.messages.isEmpty());
@@ -175,10 +171,8 @@ TEST(PageWindow, LinksStayInTheViewWebLinksLeaveItAndAMissingPageSaysSo) {
     forgetFolderListings();
     named<QAction>(main, QStringLiteral("N335"))->trigger();
     test::processEvents();
-    EXPECT_EQ(view->problem(), QString());
     EXPECT_EQ(view->shownFile(), renamed.fileName());
     EXPECT_TRUE(view->toPlainText().contains(QStringLiteral("Физическая материя")));
-    window->close();
 }
 
 // ---------------------------------------------------------------- tutorial
@@ -189,18 +183,11 @@ TEST(Tutorial, OpensAtStartWithTheBoxTickedAndTheMainWindowDisabledUntilItCloses
     ASSERT_TRUE(t->program->mainWindow);
     MainWindow *main = t->program->mainWindow.get();
     TutorialWindow *tutorial = t->program->tutorial.get();
-    EXPECT_EQ(tutorial->objectName(), QStringLiteral("TFormStartHelp"));
-    EXPECT_EQ(tutorial->windowTitle(), QStringLiteral("Обучение [Старая версия. Позже будет обновлена...]"));
-    EXPECT_EQ(tutorial->size(), QSize(512, 299));
     EXPECT_TRUE(tutorial->isVisible());
     EXPECT_TRUE(named<QCheckBox>(tutorial, QStringLiteral("CheckBox1"))->isChecked());
     EXPECT_FALSE(main->isEnabled());
     EXPECT_FALSE(t->program->planner->state().requirementCheckOn);
     EXPECT_FALSE(named<QAction>(main, QStringLiteral("N23"))->isChecked());
-    EXPECT_EQ(named<QWidget>(tutorial, QStringLiteral("GroupBox2"))->property("title").toString(),
-              QStringLiteral("Статьи"));
-    for (const Article &a : kArticles)
-        EXPECT_EQ(named<QLabel>(tutorial, QString::fromLatin1(a.label))->text(), QString::fromUtf8(a.title));
 
     // A message while the main window is disabled must be answerable: its box is
     // not owned by the disabled window.
@@ -230,7 +217,7 @@ TEST(Tutorial, OpensAtStartWithTheBoxTickedAndTheMainWindowDisabledUntilItCloses
     EXPECT_TRUE(main->isEnabled());
 }
 
-TEST(Tutorial, ApplyWritesTheBoxBesideTheRequirementCheckAndAFailedWriteLosesNothing) {
+TEST(Tutorial, ApplyWritesTheBoxBesideTheRequirementCheckAndArticlesOpenInTheDefaultProgram) {
     START_ON_SAMPLE(t);  // ini.ini 0, 1: no tutorial, the requirement check on
     MainWindow *main = t->program->mainWindow.get();
     TutorialWindow *tutorial = t->program->tutorial.get();
@@ -269,20 +256,12 @@ TEST(Tutorial, ApplyWritesTheBoxBesideTheRequirementCheckAndAFailedWriteLosesNot
     EXPECT_TRUE(t->messages.messages[0].startsWith(QStringLiteral("Не удалось сохранить настройки")));
     EXPECT_FALSE(box->isChecked());
     EXPECT_TRUE(QFileInfo(ini).isDir());
-    EXPECT_TRUE(tutorial->isVisible());
-    tutorial->close();
-}
 
-TEST(Tutorial, ArticlesReddenUnderThePointerAndOpenInTheDefaultProgram) {
-    START_ON_SAMPLE(t);
-    TutorialWindow *tutorial = t->program->tutorial.get();
+    // The articles redden under the pointer and open in the default program.
     RecordedOpener browser;
     tutorial->setExternalOpener(browser.opener());
-    named<QAction>(t->program->mainWindow.get(), QStringLiteral("N6"))->trigger();
-    test::processEvents();
-
+    t->messages.messages.clear();
     HoverLabel *level = named<HoverLabel>(tutorial, QStringLiteral("Label12"));
-    EXPECT_EQ(level->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(textColour(level), QColor(0, 0, 0));
     test::hover(level, QPoint(3, 3));
     EXPECT_EQ(textColour(level), QColor(255, 0, 0));
@@ -323,94 +302,49 @@ QStringList captions(const HistoryWindow &w) {
     return c;
 }
 
-TEST(History, PagesOfSixTheCurrentOneDisabledAndTheLastHoldingTheOldest) {
-    HistoryWindow window(reports(13));
+TEST(History, PageLabelsCentredTheCurrentOneDisabledReportsAsWrittenEveryPageReachable) {
+    QVector<Report> thirteen = reports(13);
+    thirteen[0].text = QStringLiteral("<b>Новые</b> шлемы & <img src=x>");
+    HistoryWindow window(thirteen);
     window.show();
     test::processEvents();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("История...."));
-    EXPECT_EQ(window.size(), QSize(967, 434));
     ASSERT_EQ(captions(window), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
-    QWidget *panel = named<QWidget>(&window, QStringLiteral("Panel1"));
     QVector<int> widths;
     for (const HoverLabel *l : window.pageLabels()) widths << l->width();
-    const PageLabelRow row = layoutPageLabels(widths, 967);
-    EXPECT_EQ(panel->geometry(), QRect(row.panelLeft, 392, row.panelWidth, 41));
+    const PageLabelRow row = layoutPageLabels(widths, HistoryWindow::kWidth);
+    EXPECT_EQ(named<QWidget>(&window, QStringLiteral("Panel1"))->geometry(), QRect(row.panelLeft, 392, row.panelWidth, 41));
     EXPECT_EQ(window.pageLabels()[1]->pos(), QPoint(row.lefts[1], 11));
 
-    // Page 1 at start: the newest report first.
-    QLabel *date1 = named<QLabel>(&window, QStringLiteral("LabelDate1"));
+    // Page 1 at start, the newest report first and shown as written, never as markup.
     QLabel *report1 = named<QLabel>(&window, QStringLiteral("LabelArticle1"));
     EXPECT_FALSE(window.pageLabels()[0]->isEnabled());
-    EXPECT_EQ(date1->text(), QStringLiteral("13.03.2026 10:00"));
-    EXPECT_EQ(report1->text(), QStringLiteral("Отчёт 13"));
-    EXPECT_EQ(report1->geometry().topLeft(), QPoint(19, 32));
-    EXPECT_EQ(report1->width(), 950);
-    EXPECT_EQ(named<QLabel>(&window, QStringLiteral("LabelDate6"))->pos(), QPoint(19, 329));
-    EXPECT_TRUE(named<QLabel>(&window, QStringLiteral("LabelArticle6"))->isVisible());
+    EXPECT_EQ(report1->text(), thirteen[0].text);
+    EXPECT_EQ(report1->textFormat(), Qt::PlainText);
+    EXPECT_EQ(report1->geometry(), QRect(19, 32, 950, report1->heightForWidth(950)));
 
     HoverLabel *third = window.pageLabels()[2];
     test::hover(&window, QPoint(400, 200));  // the pointer comes in from elsewhere
     test::hover(third, QPoint(2, 2));
     EXPECT_EQ(textColour(third), QColor(255, 0, 0));
     QTest::mouseClick(third, Qt::LeftButton);
-    EXPECT_EQ(window.history().currentPage(), 3);
     EXPECT_FALSE(third->isEnabled());
     EXPECT_EQ(textColour(third), QColor(0, 0, 0));  // greyed now, and black once enabled again
     EXPECT_TRUE(window.pageLabels()[0]->isEnabled());
     EXPECT_EQ(report1->text(), QStringLiteral("Отчёт 1"));
-    EXPECT_TRUE(report1->isVisible());
+    EXPECT_EQ(named<QLabel>(&window, QStringLiteral("LabelDate1"))->text(), QStringLiteral("01.03.2026 10:00"));
     for (int k = 2; k <= 6; ++k) {
         EXPECT_FALSE(named<QLabel>(&window, QStringLiteral("LabelDate%1").arg(k))->isVisible()) << k;
         EXPECT_FALSE(named<QLabel>(&window, QStringLiteral("LabelArticle%1").arg(k))->isVisible()) << k;
     }
-    // The current page's label is disabled: a click on it does nothing.
-    QTest::mouseClick(window.pageLabels()[0], Qt::LeftButton);
-    EXPECT_EQ(window.history().currentPage(), 1);
-    QTest::mouseClick(window.pageLabels()[0], Qt::LeftButton);
-    EXPECT_EQ(window.history().currentPage(), 1);
-
-    EXPECT_EQ(captions(HistoryWindow(reports(6))), QStringList{QStringLiteral("1")});
-    EXPECT_EQ(captions(HistoryWindow(reports(7))).size(), 2);
     HistoryWindow empty({});
-    EXPECT_TRUE(empty.pageLabels().isEmpty());
     EXPECT_FALSE(named<QLabel>(&empty, QStringLiteral("LabelDate1"))->isVisibleTo(&empty));
-}
 
-TEST(History, ReportsShowAsWrittenAndEveryPageStaysReachable) {
-    QVector<Report> markup = reports(1);
-    markup[0].text = QStringLiteral("<b>Новые</b> шлемы & <img src=x>");
-    HistoryWindow plain(markup);
-    EXPECT_EQ(named<QLabel>(&plain, QStringLiteral("LabelArticle1"))->textFormat(), Qt::PlainText);
-    EXPECT_EQ(named<QLabel>(&plain, QStringLiteral("LabelArticle1"))->text(), markup[0].text);
-
-    // 255 pages of labels are far wider than the window: the row scrolls.
+    // 255 pages of labels are far wider than the window: the row scrolls instead
+    // of running off both edges.
     HistoryWindow many(reports(255 * 6 + 1));
-    ASSERT_EQ(many.pageLabels().size(), 255);
-    EXPECT_EQ(many.pageLabels().back()->text(), QStringLiteral("255"));
-    auto *box = named<QScrollArea>(&many, QStringLiteral("ScrollBoxPages"));
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->widget(), many.pagePanel());
-    EXPECT_GT(many.pagePanel()->width(), 967);
+    ASSERT_EQ(captions(many).size(), 255);
+    EXPECT_EQ(named<QScrollArea>(&many, QStringLiteral("ScrollBoxPages"))->widget(), many.pagePanel());
     EXPECT_GE(many.pagePanel()->width(), many.pageLabels().back()->geometry().right());
-}
-
-TEST(History, TheSampleReportsNewestFirstFromF3) {
-    START_ON_SAMPLE(t);
-    HistoryWindow *history = t->program->history.get();
-    const QVector<Report> &all = t->program->planner->state().catalogue.reports;
-    ASSERT_FALSE(all.isEmpty());
-    EXPECT_FALSE(history->isVisible());
-    QTest::keyClick(t->program->mainWindow.get(), Qt::Key_F3);
-    test::processEvents();
-    EXPECT_TRUE(history->isVisible());
-    EXPECT_EQ(history->objectName(), QStringLiteral("TFormHistory"));
-    EXPECT_EQ(history->pageLabels().size(), reportPageCount(int(all.size())));
-    int newest = 0;
-    for (const Report &r : all) newest = std::max(newest, r.id.toInt());
-    EXPECT_EQ(all.front().id.toInt(), newest);
-    EXPECT_EQ(named<QLabel>(history, QStringLiteral("LabelDate1"))->text(), all.front().date);
-    EXPECT_EQ(named<QLabel>(history, QStringLiteral("LabelArticle1"))->text(), all.front().text);
-    history->close();
 }
 
 // ---------------------------------------------------------------- information window
@@ -422,34 +356,23 @@ TEST(Information, ShowsTheCatalogueSizeAndOpensTheCreditedPages) {
         f.addItem(kCategories[i % kCategoryCount].category, QStringLiteral("Предмет %1").arg(i), 1 + i % 20);
     ASSERT_EQ(f.write(dir.path()), QString());
     test::RecordingMessages messages;
-    StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
-    auto started = startProgram(dir.path(), messages, options);
+    auto started = startProgram(dir.path(), messages, kAtOnce);
     ASSERT_TRUE(started->mainWindow) << started->error.toStdString();
     InformationWindow *info = started->information.get();
     RecordedOpener browser;
     info->setExternalOpener(browser.opener());
-
     test::processEvents();
     QTest::keyClick(started->mainWindow.get(), Qt::Key_F2);
     test::processEvents();
     ASSERT_TRUE(info->isVisible());
-    EXPECT_EQ(info->objectName(), QStringLiteral("TForm5"));
-    EXPECT_EQ(info->windowTitle(), QStringLiteral("Информация"));
-    EXPECT_EQ(info->minimumSize(), QSize(515, 325));
-    EXPECT_EQ(info->maximumSize(), QSize(515, 325));
-    EXPECT_EQ(named<QLabel>(info, QStringLiteral("Label4"))->text(), QStringLiteral("Статистика"));
     EXPECT_EQ(named<QLabel>(info, QStringLiteral("Label5"))->text(), QStringLiteral("Предметов в базе:"));
     EXPECT_EQ(named<QLabel>(info, QStringLiteral("LabelBaseCount"))->text(), QStringLiteral("1234"));
-    EXPECT_EQ(named<QLabel>(info, QStringLiteral("LabelBaseCount"))->pos(), QPoint(142, 187));
 
     QTest::mouseClick(named<QWidget>(info, QStringLiteral("Image2")), Qt::LeftButton);
     QTest::mouseClick(named<QWidget>(info, QStringLiteral("Image3")), Qt::LeftButton);
     ASSERT_EQ(browser.opened.size(), 2);
     EXPECT_NE(browser.opened[0], browser.opened[1]);
-    for (const QUrl &url : browser.opened) EXPECT_EQ(url.scheme(), QStringLiteral("https"));
-    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(browser.opened[0].scheme(), QStringLiteral("https"));
     info->close();
 }
 
