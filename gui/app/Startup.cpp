@@ -35,7 +35,8 @@ void MessageBoxMessages::showMessage(const QString &text) {
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // A box owned by a disabled window is disabled too and could never be closed
-    // (the main window while the tutorial is open); nor should it hang on a hidden one.
+    // (the main window while the tutorial is open); one owned by a hidden window
+    // (the main window behind a page) would open away from the player's window.
     QWidget *owner = parent_ && parent_->isEnabled() && parent_->isVisible() ? parent_ : QApplication::activeWindow();
     if (owner && !owner->isEnabled()) owner = nullptr;
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown, QMessageBox::Ok, owner);
