@@ -2,6 +2,7 @@
 
 #include "app/CatalogueTabs.h"
 #include "app/PresetMenu.h"
+#include "pages/PageTable.h"
 
 #include <QAction>
 #include <QMenu>
@@ -19,8 +20,6 @@ constexpr auto A = MenuEntry::Action;
 constexpr auto Sep = MenuEntry::Separator;
 }  // namespace
 
-// The pages and the windows under "О программе" come with their own windows; until then their entries stand
-// disabled so the menu already shows everything the program will offer.
 const MenuEntry kMainMenu[] = {
     {0, S, "Персонаж", "MenuCharacter", "", true, nullptr},
     {1, A, "Ввести данные...", "MenuEnterCharacter", "Ctrl+N", true, nullptr},
@@ -57,33 +56,13 @@ const MenuEntry kMainMenu[] = {
     // Filled from the enchantment table by the crafting menus.
     {1, S, "Чаровать", "MenuEnchant", "", true, nullptr},
     {0, MenuEntry::DatabaseTabs, "База предметов", "MenuDatabase", "", true, nullptr},
-    {0, S, "Полезная информация", "MenuPages", "", true, nullptr},
-    {1, S, "Бонусы", "MenuPagesBonus", "", true, nullptr},
-    {2, S, "За комплекты", "MenuPagesSetBonus", "", true, nullptr},
-    {3, A, "Для уворотов", "MenuPageBonusDodge", "", false, "/pages/bonus/bonus_uvorot.html"},
-    {3, A, "Для критов", "MenuPageBonusCrit", "", false, "/pages/bonus/bonus_krit.html"},
-    {3, A, "Для танков", "MenuPageBonusTank", "", false, "/pages/bonus/bonus_tank.html"},
-    {3, A, "Для магов", "MenuPageBonusMage", "", false, "/pages/bonus/bonus_mag.html"},
-    {3, A, "Для антимагов", "MenuPageBonusAntimage", "", false, "/pages/bonus/bonus_antimag.html"},
-    {3, Sep, nullptr, nullptr, "", true, nullptr},
-    {3, A, "Другие", "MenuPageBonusOther", "", false, "/pages/bonus/bonus_other.html"},
-    {2, A, "За статы", "MenuPageBonusStats", "", false, "/pages/bonus/bonus_stat.html"},
-    {1, S, "Описание чар", "MenuPagesEnchant", "", true, nullptr},
-    {2, A, "Общий круг", "MenuPageEnchantCommon", "", false, "/pages/Чары/Общий круг.html"},
-    {2, A, "Металл", "MenuPageEnchantMetal", "", false, "/pages/Чары/Металл.html"},
-    {2, A, "Пространство", "MenuPageEnchantSpace", "", false, "/pages/Чары/Пространство.html"},
-    {2, A, "Физическая материя", "MenuPageEnchantPhysical", "", false, "/pages/Чары/Физ.html"},
-    {2, Sep, nullptr, nullptr, "", true, nullptr},
-    {2, A, "Вода", "MenuPageEnchantWater", "", false, "/pages/Чары/Вода.html"},
-    {2, A, "Земля", "MenuPageEnchantEarth", "", false, "/pages/Чары/Земля.html"},
-    {2, A, "Воздух", "MenuPageEnchantAir", "", false, "/pages/Чары/Воздух.html"},
-    {2, A, "Огонь", "MenuPageEnchantFire", "", false, "/pages/Чары/Огонь.html"},
+    {0, MenuEntry::Pages, "Полезная информация", "MenuPages", "", true, nullptr},
     {0, S, "Настройки", "MenuSettings", "", true, nullptr},
     {1, A, "Проверка требований", "N23", "", true, nullptr},
     {0, S, "О программе", "MenuAbout", "", true, nullptr},
-    {1, A, "Обучение", "N6", "F1", false, nullptr},
-    {1, A, "Информация", "MenuInformation", "F2", false, nullptr},
-    {1, A, "Отчёты...", "MenuReports", "F3", false, nullptr},
+    {1, A, "Обучение", "N6", "F1", true, nullptr},
+    {1, A, "Информация", "MenuInformation", "F2", true, nullptr},
+    {1, A, "Отчёты...", "N111", "F3", true, nullptr},
 };
 const int kMainMenuSize = int(sizeof(kMainMenu) / sizeof(kMainMenu[0]));
 
@@ -149,6 +128,26 @@ void buildMainMenu(QMainWindow *window, const MainMenuHandlers &handlers) {
                         QObject::connect(a, &QAction::triggered, window, [preset = handlers.preset, args] { preset(args); });
                         return nullptr;
                     }
+                    }
+                    return nullptr;
+                });
+            } else if (e.kind == MenuEntry::Pages) {
+                walk(menu, pageMenu(), [&](QMenu *into, const PageMenuLine &line) -> QMenu * {
+                    const QString caption = QString::fromUtf8(line.caption);
+                    const QString name = QString::fromUtf8(line.objectName);
+                    switch (line.kind) {
+                    case PageLineKind::Submenu: {
+                        QMenu *sub = into->addMenu(caption);
+                        sub->setObjectName(name);
+                        sub->menuAction()->setObjectName(name);
+                        return sub;
+                    }
+                    case PageLineKind::Separator:
+                        into->addSeparator();
+                        return nullptr;
+                    case PageLineKind::Page:
+                        into->addAction(caption)->setObjectName(name);
+                        return nullptr;
                     }
                     return nullptr;
                 });

@@ -16,10 +16,10 @@ namespace veldora {
 
 // The fixed part of the main menu, as data: depth in the tree, caption, object
 // name, shortcut. Entries whose windows do not exist yet are built disabled.
-// Two entries are filled from the engine's tables instead of from here: the
-// preset outfits and the item database tabs.
+// Three entries are filled from the engine's tables instead of from here: the
+// preset outfits, the item database tabs and the information pages.
 struct MenuEntry {
-    enum Kind { Submenu, Action, Separator, Presets, DatabaseTabs };
+    enum Kind { Submenu, Action, Separator, Presets, DatabaseTabs, Pages };
     int depth;
     Kind kind;
     const char *caption;     // UTF-8
