@@ -15,9 +15,9 @@ class QObject;
 namespace veldora {
 
 // The fixed part of the main menu, as data: depth in the tree, caption, object
-// name, shortcut. Entries whose windows do not exist yet are built disabled.
-// Three entries are filled from the engine's tables instead of from here: the
-// preset outfits, the item database tabs and the information pages.
+// name, shortcut, whether it can be chosen. Four submenus are filled from the
+// engine's tables instead of from here: the preset outfits, the item database
+// tabs, the information pages and (by the crafting menus) the enchantments.
 struct MenuEntry {
     enum Kind { Submenu, Action, Separator, Presets, DatabaseTabs, Pages };
     int depth;
@@ -26,7 +26,6 @@ struct MenuEntry {
     const char *objectName;  // the entry's name in the window
     const char *shortcut;    // empty: none
     bool enabled;
-    const char *page;        // for the information pages: the page below the program folder
 };
 
 extern const MenuEntry kMainMenu[];
