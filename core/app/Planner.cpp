@@ -215,6 +215,9 @@ EquipResult Planner::replaceWornItem(Slot slot, Category table, int row, const Q
     PlannerState before = s_;
     if (!clearSlot(slot)) return EquipResult::BadItem;
     const EquipResult result = equipRow(table, setName, slot, row, FailureReport::Message, check);
+    // The off-hand's kind follows the table of what it now wears.
+    if (result == EquipResult::Equipped && slot == Slot::OffHand)
+        s_.offHandKind = table == Category::Shields ? OffHandKind::Shield : OffHandKind::Dagger;
     if (result != EquipResult::Equipped) {
         // The appended rows are kept: they stay until the program ends.
         before.catalogue = std::move(s_.catalogue);

@@ -105,7 +105,8 @@ public:
     // Whole or nothing: when the worn item cannot be taken off or the row cannot
     // be put on, the one message that says why has been shown and the state is
     // exactly as before (an appended row stays, as appended rows always do).
-    // `check` false puts the row on whatever the requirement check says.
+    // `check` false puts the row on whatever the requirement check says. On the
+    // off-hand, `OffHandKind` follows the table put on.
     EquipResult replaceWornItem(Slot slot, Category table, int row, const QString &setName, bool check = true);
 
     // The table a slot's item is taken off with now (the off-hand's follows OffHandKind).

@@ -48,8 +48,10 @@ std::optional<Slot> customItemSlot(Planner &planner, const QString &type) {
     if (kind->choice == SlotChoice::Fixed) return kind->slot;
     const bool rings = kind->choice == SlotChoice::FirstFreeRing;
     const auto &candidates = rings ? kRingSlots : kTalismanSlots;
+    // The first empty slot, as the browser chooses: a worn ring whose set name is
+    // empty is not replaced while another slot is free.
     const auto free = std::find_if(candidates.begin(), candidates.end(),
-                                   [&](Slot s) { return planner.state().slot(s).setName.isEmpty(); });
+                                   [&](Slot s) { return planner.state().slot(s).row == 0; });
     if (free != candidates.end()) return *free;
     planner.message(rings ? QStringLiteral("Все слоты для колец заняты.")
                                : QStringLiteral("Все слоты для талисманов заняты."));
@@ -78,15 +80,7 @@ bool equipCustomItem(Planner &planner, Category table, Slot slot, const CustomIt
         return false;
     }
     const QString setName = record.flag(field::PartOfSets) ? QStringLiteral("Да") : QStringLiteral("Нет");
-    if (planner.replaceWornItem(slot, table, *row, setName, false) != EquipResult::Equipped) return false;
-
-    // The planner shows catalogue pictures from img/; a custom item's path is
-    // relative to the program folder itself.
-    PlannerState state = planner.state();
-    state.slot(slot).picture = customItemPicturePath(state.programFolder, record.text(field::Picture));
-    if (slot == Slot::OffHand) state.offHandKind = OffHandKind::Shield;
-    planner.restore(std::move(state));
-    return true;
+    return planner.replaceWornItem(slot, table, *row, setName, false) == EquipResult::Equipped;
 }
 
 bool putOnCustomItem(Planner &planner, const CustomItemRecord &record, const QString &itemName,

@@ -168,6 +168,9 @@ QString itemPicturePath(const QString &programFolder, const QString &file) {
     // letter case, the folder img itself included.
     const QString stored = QStringLiteral("img/") + file;
     if (!file.isEmpty() && storedFileExists(programFolder, stored)) return resolveStoredPath(programFolder, stored);
+    // Custom items (and their forged or enchanted copies) store their picture
+    // relative to the program folder itself: "DataObject\img\...".
+    if (storedFileExists(programFolder, file)) return resolveStoredPath(programFolder, file);
     return resolveStoredPath(programFolder, QStringLiteral("img/no_image.bmp"));
 }
 

@@ -65,8 +65,8 @@ bool meetsRequirements(const ItemValues &item, const CharacterSheet &sheet, qint
 // Adds (sign +1) or subtracts (sign −1) the item's price and columns.
 void applyItemValues(CharacterSheet &sheet, ItemBonusTotals &totals, const ItemValues &item, int sign);
 
-// The picture a slot shows for an item: <folder>/img/<file>, or
-// <folder>/img/no_image.bmp when that is not a file.
+// The picture a slot shows for an item: <folder>/img/<file>, else <folder>/<file>
+// (where custom items keep theirs), else <folder>/img/no_image.bmp.
 QString itemPicturePath(const QString &programFolder, const QString &file);
 
 }  // namespace veldora

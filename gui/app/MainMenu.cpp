@@ -2,6 +2,7 @@
 
 #include "app/CatalogueTabs.h"
 #include "app/PresetMenu.h"
+#include "pages/PageTable.h"
 
 #include <QAction>
 #include <QMenu>
@@ -19,71 +20,49 @@ constexpr auto A = MenuEntry::Action;
 constexpr auto Sep = MenuEntry::Separator;
 }  // namespace
 
-// The pages and the windows under "О программе" come with their own windows; until then their entries stand
-// disabled so the menu already shows everything the program will offer.
 const MenuEntry kMainMenu[] = {
-    {0, S, "Персонаж", "MenuCharacter", "", true, nullptr},
-    {1, A, "Ввести данные...", "MenuEnterCharacter", "Ctrl+N", true, nullptr},
-    {1, A, "Снять все предметы", "N21", "Del", true, nullptr},
-    {0, MenuEntry::Presets, "Одеть комплект", "MenuPresets", "", true, nullptr},
-    {0, S, "Инструменты", "MenuTools", "", true, nullptr},
-    {1, A, "Узреть созданные предметы...", "N8", "Ctrl+L", true, nullptr},
-    {1, A, "Создать предметы...", "N10", "Ctrl+I", true, nullptr},
-    {1, Sep, nullptr, nullptr, "", true, nullptr},
-    {1, S, "Ковать", "MenuForge", "", true, nullptr},
-    {2, A, "Шлем", "N211", "", true, nullptr},
-    {2, A, "Кулон", "N212", "", true, nullptr},
-    {2, A, "Бронь", "N213", "", true, nullptr},
-    {2, A, "Пояс", "N214", "", true, nullptr},
-    {2, A, "Амулет", "N215", "", true, nullptr},
-    {2, A, "Обувь", "N216", "", true, nullptr},
-    {2, A, "Браслет", "N217", "", true, nullptr},
-    {2, A, "Перчатки", "N218", "", true, nullptr},
-    {2, A, "Оружие", "N219", "", true, nullptr},
-    {2, A, "Щит / второе оружие", "N220", "", true, nullptr},
-    {2, A, "Штаны", "N221", "", true, nullptr},
-    {2, S, "Кольцо", "MenuForgeRing", "", true, nullptr},
-    {3, A, "1", "N1102", "", true, nullptr},
-    {3, A, "2", "N224", "", true, nullptr},
-    {3, A, "3", "N311", "", true, nullptr},
-    {3, A, "4", "N411", "", true, nullptr},
-    {3, A, "5", "N511", "", true, nullptr},
-    {2, S, "Талисман", "MenuForgeTalisman", "", true, nullptr},
-    {3, A, "1", "N1101", "", true, nullptr},
-    {3, A, "2", "N223", "", true, nullptr},
-    {3, A, "3", "N310", "", true, nullptr},
-    {3, A, "4", "N410", "", true, nullptr},
-    {3, A, "5", "N510", "", true, nullptr},
+    {0, S, "Персонаж", "MenuCharacter", "", true},
+    {1, A, "Ввести данные...", "MenuEnterCharacter", "Ctrl+N", true},
+    {1, A, "Снять все предметы", "N21", "Del", true},
+    {0, MenuEntry::Presets, "Одеть комплект", "MenuPresets", "", true},
+    {0, S, "Инструменты", "MenuTools", "", true},
+    {1, A, "Узреть созданные предметы...", "N8", "Ctrl+L", true},
+    {1, A, "Создать предметы...", "N10", "Ctrl+I", true},
+    {1, Sep, nullptr, nullptr, "", true},
+    {1, S, "Ковать", "MenuForge", "", true},
+    {2, A, "Шлем", "N211", "", true},
+    {2, A, "Кулон", "N212", "", true},
+    {2, A, "Бронь", "N213", "", true},
+    {2, A, "Пояс", "N214", "", true},
+    {2, A, "Амулет", "N215", "", true},
+    {2, A, "Обувь", "N216", "", true},
+    {2, A, "Браслет", "N217", "", true},
+    {2, A, "Перчатки", "N218", "", true},
+    {2, A, "Оружие", "N219", "", true},
+    {2, A, "Щит / второе оружие", "N220", "", true},
+    {2, A, "Штаны", "N221", "", true},
+    {2, S, "Кольцо", "MenuForgeRing", "", true},
+    {3, A, "1", "N1102", "", true},
+    {3, A, "2", "N224", "", true},
+    {3, A, "3", "N311", "", true},
+    {3, A, "4", "N411", "", true},
+    {3, A, "5", "N511", "", true},
+    {2, S, "Талисман", "MenuForgeTalisman", "", true},
+    {3, A, "1", "N1101", "", true},
+    {3, A, "2", "N223", "", true},
+    {3, A, "3", "N310", "", true},
+    {3, A, "4", "N410", "", true},
+    {3, A, "5", "N510", "", true},
     // Filled from the enchantment table by the crafting menus.
-    {1, S, "Чаровать", "MenuEnchant", "", true, nullptr},
-    {0, MenuEntry::DatabaseTabs, "База предметов", "MenuDatabase", "", true, nullptr},
-    {0, S, "Полезная информация", "MenuPages", "", true, nullptr},
-    {1, S, "Бонусы", "MenuPagesBonus", "", true, nullptr},
-    {2, S, "За комплекты", "MenuPagesSetBonus", "", true, nullptr},
-    {3, A, "Для уворотов", "MenuPageBonusDodge", "", false, "/pages/bonus/bonus_uvorot.html"},
-    {3, A, "Для критов", "MenuPageBonusCrit", "", false, "/pages/bonus/bonus_krit.html"},
-    {3, A, "Для танков", "MenuPageBonusTank", "", false, "/pages/bonus/bonus_tank.html"},
-    {3, A, "Для магов", "MenuPageBonusMage", "", false, "/pages/bonus/bonus_mag.html"},
-    {3, A, "Для антимагов", "MenuPageBonusAntimage", "", false, "/pages/bonus/bonus_antimag.html"},
-    {3, Sep, nullptr, nullptr, "", true, nullptr},
-    {3, A, "Другие", "MenuPageBonusOther", "", false, "/pages/bonus/bonus_other.html"},
-    {2, A, "За статы", "MenuPageBonusStats", "", false, "/pages/bonus/bonus_stat.html"},
-    {1, S, "Описание чар", "MenuPagesEnchant", "", true, nullptr},
-    {2, A, "Общий круг", "MenuPageEnchantCommon", "", false, "/pages/Чары/Общий круг.html"},
-    {2, A, "Металл", "MenuPageEnchantMetal", "", false, "/pages/Чары/Металл.html"},
-    {2, A, "Пространство", "MenuPageEnchantSpace", "", false, "/pages/Чары/Пространство.html"},
-    {2, A, "Физическая материя", "MenuPageEnchantPhysical", "", false, "/pages/Чары/Физ.html"},
-    {2, Sep, nullptr, nullptr, "", true, nullptr},
-    {2, A, "Вода", "MenuPageEnchantWater", "", false, "/pages/Чары/Вода.html"},
-    {2, A, "Земля", "MenuPageEnchantEarth", "", false, "/pages/Чары/Земля.html"},
-    {2, A, "Воздух", "MenuPageEnchantAir", "", false, "/pages/Чары/Воздух.html"},
-    {2, A, "Огонь", "MenuPageEnchantFire", "", false, "/pages/Чары/Огонь.html"},
-    {0, S, "Настройки", "MenuSettings", "", true, nullptr},
-    {1, A, "Проверка требований", "N23", "", true, nullptr},
-    {0, S, "О программе", "MenuAbout", "", true, nullptr},
-    {1, A, "Обучение", "N6", "F1", false, nullptr},
-    {1, A, "Информация", "MenuInformation", "F2", false, nullptr},
-    {1, A, "Отчёты...", "MenuReports", "F3", false, nullptr},
+    {1, S, "Чаровать", "MenuEnchant", "", true},
+    {0, MenuEntry::DatabaseTabs, "База предметов", "MenuDatabase", "", true},
+    {0, MenuEntry::Pages, "Полезная информация", "MenuPages", "", true},
+    {0, S, "Настройки", "MenuSettings", "", true},
+    {1, A, "Проверка требований", "N23", "", true},
+    {0, S, "О программе", "MenuAbout", "", true},
+    {1, A, "Обучение", "N6", "F1", true},
+    {1, A, "Информация", "MenuInformation", "F2", true},
+    {1, A, "Отчёты...", "N111", "F3", true},
 };
 const int kMainMenuSize = int(sizeof(kMainMenu) / sizeof(kMainMenu[0]));
 
@@ -149,6 +128,26 @@ void buildMainMenu(QMainWindow *window, const MainMenuHandlers &handlers) {
                         QObject::connect(a, &QAction::triggered, window, [preset = handlers.preset, args] { preset(args); });
                         return nullptr;
                     }
+                    }
+                    return nullptr;
+                });
+            } else if (e.kind == MenuEntry::Pages) {
+                walk(menu, pageMenu(), [&](QMenu *into, const PageMenuLine &line) -> QMenu * {
+                    const QString caption = QString::fromUtf8(line.caption);
+                    const QString name = QString::fromUtf8(line.objectName);
+                    switch (line.kind) {
+                    case PageLineKind::Submenu: {
+                        QMenu *sub = into->addMenu(caption);
+                        sub->setObjectName(name);
+                        sub->menuAction()->setObjectName(name);
+                        return sub;
+                    }
+                    case PageLineKind::Separator:
+                        into->addSeparator();
+                        return nullptr;
+                    case PageLineKind::Page:
+                        into->addAction(caption)->setObjectName(name);
+                        return nullptr;
                     }
                     return nullptr;
                 });

@@ -15,18 +15,17 @@ class QObject;
 namespace veldora {
 
 // The fixed part of the main menu, as data: depth in the tree, caption, object
-// name, shortcut. Entries whose windows do not exist yet are built disabled.
-// Two entries are filled from the engine's tables instead of from here: the
-// preset outfits and the item database tabs.
+// name, shortcut, whether it can be chosen. Four submenus are filled from the
+// engine's tables instead of from here: the preset outfits, the item database
+// tabs, the information pages and (by the crafting menus) the enchantments.
 struct MenuEntry {
-    enum Kind { Submenu, Action, Separator, Presets, DatabaseTabs };
+    enum Kind { Submenu, Action, Separator, Presets, DatabaseTabs, Pages };
     int depth;
     Kind kind;
     const char *caption;     // UTF-8
     const char *objectName;  // the entry's name in the window
     const char *shortcut;    // empty: none
     bool enabled;
-    const char *page;        // for the information pages: the page below the program folder
 };
 
 extern const MenuEntry kMainMenu[];

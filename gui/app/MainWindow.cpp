@@ -42,13 +42,6 @@ const char *const kHelpRequirements =
 
 constexpr int kInfoLeft = 301;
 
-// Platforms without per-window opacity (the off-screen one of tests and tools)
-// would warn at every step of the fade-in.
-void applyOpacity(QWidget *w, double opacity) {
-    static const bool supported = QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (supported) w->setWindowOpacity(opacity);
-}
-
 void setTextColour(QWidget *w, const QColor &c) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, c);
@@ -56,6 +49,13 @@ void setTextColour(QWidget *w, const QColor &c) {
 }
 
 }  // namespace
+
+// Platforms without per-window opacity (the off-screen one of tests and tools)
+// would warn at every step of the fade-in.
+void applyOpacity(QWidget *w, double opacity) {
+    static const bool supported = QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (supported) w->setWindowOpacity(opacity);
+}
 
 // ---------------------------------------------------------------- PictureButton
 
@@ -597,13 +597,15 @@ void MainWindow::readSettings() {
     tutorialAtStart_ = s.tutorialAtStart;
     planner_.setRequirementCheckOn(s.requirementCheckOn);
     requirementCheck_->setChecked(s.requirementCheckOn);
+    if (s.tutorialAtStart) emit tutorialAtStartRead();
 }
 
 void MainWindow::toggleRequirementCheck() {
     const bool on = !planner_.state().requirementCheckOn;
     QString error;
     // The flag changes only once the file holds it, so the two never disagree.
-    if (writeSettingsFile(programFolder_, Settings{tutorialAtStart_, on}, &error)) {
+    const bool tutorial = tutorialCheckBox_ ? tutorialCheckBox_() : tutorialAtStart_;
+    if (writeSettingsFile(programFolder_, Settings{tutorial, on}, &error)) {
         planner_.setRequirementCheckOn(on);
     } else {
         messages_.showMessage(error);

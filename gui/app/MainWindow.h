@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <array>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -25,6 +26,9 @@ class UserMessages;
 namespace art {
 class ModifierPanelBackground;
 }
+
+// Sets a window's opacity where the platform has per-window opacity.
+void applyOpacity(QWidget *window, double opacity);
 
 // A picture that reacts to the pointer: slots, plus and minus buttons, help and
 // close pictures.
@@ -80,6 +84,10 @@ public:
     void showWornItemInfo(Slot slot);
     void hideInfo();
 
+    // Byte 0 of the settings file, which "Проверка требований" writes too, is the
+    // tutorial's check box "Запускать при запуске" once the tutorial exists.
+    void setTutorialCheckBox(std::function<bool()> ticked) { tutorialCheckBox_ = std::move(ticked); }
+
     // Scrolls as the mouse wheel does: Alt alone scrolls sideways; `notches` > 0 is
     // the wheel turned down.
     void wheelScroll(int notches, Qt::KeyboardModifiers modifiers);
@@ -93,6 +101,8 @@ protected:
 
 signals:
     void closing();
+    // The end of the fade-in read byte 0 of the settings file as 1: the tutorial opens.
+    void tutorialAtStartRead();
 
 private:
     void buildMenus();
@@ -152,6 +162,7 @@ private:
     int opacity_ = 0;
     bool fadeInDone_ = false;
     bool tutorialAtStart_ = false;  // byte 0 of the settings file, kept as read
+    std::function<bool()> tutorialCheckBox_;
     int wheelRemainder_ = 0;
     int sidewaysRemainder_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/CatalogueTabs.h"
+#include "app/InformationWindow.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
 #include "app/SplashWindow.h"
@@ -8,6 +9,9 @@
 #include "crafting/CraftingMenus.h"
 #include "customitems/CustomItemWindows.h"
 #include "views/BrowserWindow.h"
+#include "pages/HistoryWindow.h"
+#include "pages/PageWindow.h"
+#include "pages/TutorialWindow.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -20,6 +24,10 @@ namespace veldora {
 StartedProgram::StartedProgram() = default;
 // The windows go before the planner they show.
 StartedProgram::~StartedProgram() {
+    information.reset();
+    history.reset();
+    pageWindow.reset();
+    tutorial.reset();
     mainWindow.reset();
     splash.reset();
     planner.reset();
@@ -28,7 +36,12 @@ StartedProgram::~StartedProgram() {
 void MessageBoxMessages::showMessage(const QString &text) {
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown, QMessageBox::Ok, parent_);
+    // A box owned by a disabled window is disabled too and could never be closed
+    // (the main window while the tutorial is open); one owned by a hidden window
+    // (the main window behind a page) would open away from the player's window.
+    QWidget *owner = parent_ && parent_->isEnabled() && parent_->isVisible() ? parent_ : QApplication::activeWindow();
+    if (owner && !owner->isEnabled()) owner = nullptr;
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown, QMessageBox::Ok, owner);
     box.exec();
 }
 
@@ -66,6 +79,18 @@ std::unique_ptr<StartedProgram> startProgram(const QString &programFolder, UserM
     started->mainWindow->setBrowser(browser);
     connectCraftingMenus(*started->mainWindow, *started->planner);
     installCustomItemWindows(*started->mainWindow, *started->planner, messages, programFolder);
+
+    MainWindow &mainWindow = *started->mainWindow;
+    const Planner *planner = started->planner.get();
+    started->tutorial = std::make_unique<TutorialWindow>(
+        programFolder, messages, [planner] { return planner->state().requirementCheckOn; });
+    started->tutorial->attach(mainWindow);
+    started->pageWindow = std::make_unique<PageWindow>(programFolder);
+    started->pageWindow->attach(mainWindow);
+    started->history = std::make_unique<HistoryWindow>(planner->state().catalogue.reports);
+    started->history->attach(mainWindow);
+    started->information = std::make_unique<InformationWindow>(planner->state().catalogue.itemCount);
+    started->information->attach(mainWindow);
 
     // Categories cut to what a table holds: said once, before anything is shown.
     for (const QString &w : load.warnings) messages.showMessage(w);

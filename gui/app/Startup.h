@@ -11,9 +11,13 @@ class QWidget;
 namespace veldora {
 
 class BrowserWindow;
+class HistoryWindow;
+class InformationWindow;
 class MainWindow;
+class PageWindow;
 class Planner;
 class SplashWindow;
+class TutorialWindow;
 
 struct StartOptions {
     // The program shows the splash, which hands over to the main window; tests and
@@ -34,6 +38,11 @@ struct StartedProgram {
     std::unique_ptr<SplashWindow> splash;
     std::unique_ptr<MainWindow> mainWindow;  // owns the browser
     BrowserWindow *browser = nullptr;
+    // Windows of their own, so that hiding or disabling the main window leaves them be.
+    std::unique_ptr<TutorialWindow> tutorial;
+    std::unique_ptr<PageWindow> pageWindow;
+    std::unique_ptr<HistoryWindow> history;
+    std::unique_ptr<InformationWindow> information;
 
     StartedProgram();
     ~StartedProgram();

@@ -1,4 +1,7 @@
 #include "app/CatalogueTabs.h"
+#include "catalogue/ProgramFiles.h"
+#include "crafting/Enchanting.h"
+#include "crafting/Forge.h"
 #include "customitems/EquipCustomItem.h"
 #include "support/PlannerFixtures.h"
 #include "views/ItemInfoText.h"
@@ -181,4 +184,41 @@ TEST(EquipCustomItem, ThePictureIsFoundBelowTheProgramFolderWhateverItsCase) {
     EXPECT_EQ(planner.state().slot(Slot::Helmet).picture, dir.path() + QStringLiteral("/DataObject/img/Helm.JPG"));
     EXPECT_EQ(customItemPicturePath(dir.path(), QStringLiteral("DataObject\\img\\gone.jpg")),
               dir.path() + QStringLiteral("/img/no_image.bmp"));
+}
+
+TEST(EquipCustomItem, ACatalogueRingWithoutASetIsNotReplacedWhileAnotherRingSlotIsFree) {
+    CatalogueBuilder b;
+    const int plain = b.add(Category::Rings, QStringLiteral("Простое кольцо"), {{6, QStringLiteral("3")}});
+    PlannerFixture f(b.catalogue);
+    f.planner.clickCatalogueItem(tab::Rings, plain);
+    ASSERT_EQ(f.state().slot(Slot::Ring1).setName, QString());
+    ASSERT_TRUE(putOnCustomItem(f.planner, record(QStringLiteral("Кольцо")), QStringLiteral("Кольцо"),
+                                QStringLiteral("Кольца")));
+    EXPECT_EQ(f.row(Slot::Ring1), plain);
+    EXPECT_EQ(f.row(Slot::Ring2), plain + 1);
+    EXPECT_EQ(f.value(Lbl::LCrit), 3);
+}
+
+TEST(EquipCustomItem, ACustomItemForgedThenEnchantedKeepsItsPictureAndGainsBoth) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("DataObject/img"));
+    QFile picture(dir.path() + QStringLiteral("/DataObject/img/Шлем.JPG"));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.close();
+    forgetFolderListings();
+    RecordedMessages messages;
+    Planner planner(Catalogue{}, dir.path(), QStringLiteral(","), &messages);
+    ASSERT_TRUE(putOnCustomItem(planner, record(QStringLiteral("Шлем"), {{"EditBronGolovi", "5"}, {"EditTrebLvl", "12"}}),
+                                QStringLiteral("Шлем"), QStringLiteral("Шлемы")));
+    EXPECT_EQ(planner.state().slot(Slot::Helmet).picture, picture.fileName());
+
+    Forge forge;
+    ASSERT_TRUE(chooseForgeEntry(planner, forge, kForgeMenu[0]));
+    for (int p = 0; p < kForgePairCount; ++p)
+        if (QLatin1String(kForgePairs[p].plusButton) == QLatin1String("PButton_Bron")) forge.plus(p);
+    ASSERT_EQ(applyForge(planner, forge), ForgeResult::Forged);
+    ASSERT_EQ(enchantWornItem(planner, enchantEntry(QStringLiteral("N1011"))->enchantment), EnchantResult::Enchanted);
+    EXPECT_EQ(planner.state().sheet.text(Lbl::LBronGolova), QStringLiteral("17"));  // 5 + 2 + 10
+    EXPECT_EQ(planner.state().slot(Slot::Helmet).setName, QStringLiteral("Нет"));
+    EXPECT_EQ(planner.state().slot(Slot::Helmet).picture, picture.fileName());
 }
