@@ -351,14 +351,6 @@ TEST(MainWindow, TheEntryPanelTakesTheKeyboardEnterPressesOkAndEscapeCloses) {
         EXPECT_FALSE(panel4->isVisible());
         EXPECT_EQ(text(main, "Label_lvl"), enter == Qt::Key_Return ? QStringLiteral("[12]") : QStringLiteral("[13]"));
     }
-
-    // A field that is not a number: Enter shows the message and the panel stays for a correction.
-    QTest::keyClick(main, Qt::Key_N, Qt::ControlModifier);
-    strength->setText(QStringLiteral("x"));
-    t->messages.messages.clear();
-    QTest::keyClick(level, Qt::Key_Return);
-    EXPECT_EQ(t->messages.messages, QStringList{QStringLiteral("'x' is not a valid integer value")});
-    EXPECT_TRUE(panel4->isVisible());
 }
 
 TEST(MainWindow, ASlotWhosePictureDoesNotDecodeShowsTheFallback) {

@@ -40,9 +40,7 @@ TEST(QtTranslations, QtsOwnTextsAreRussian) {
     QFile folder(dir.path());
     EXPECT_FALSE(folder.open(QIODevice::ReadOnly));
     EXPECT_EQ(folder.errorString(), QStringLiteral("открываемый файл является каталогом"));
-    QFile missing(dir.path() + QStringLiteral("/нет"));
-    EXPECT_FALSE(missing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(fileErrorText(missing), QStringLiteral("файл или каталог не существует"));
+    EXPECT_EQ(fileErrorText(folder), QStringLiteral("открываемый файл является каталогом"));
 
     QCoreApplication::removeTranslator(translator);
     delete translator;
