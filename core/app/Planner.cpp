@@ -440,28 +440,28 @@ void Planner::clickWeapon(int row) {
     const QString setName = weapons.cell(col::SetName, row);
     const bool twoHanded = isYes(weapons.cellRef(col::TwoHanded, row));
     const WeaponGrip grip = twoHanded ? WeaponGrip::TwoHanded : WeaponGrip::Normal;
+    // The grip follows what the weapon slot holds afterwards: a refused weapon
+    // leaves the hand empty, and a worn weapon that could not be taken off keeps its grip.
+    const WeaponGrip before = s_.weaponGrip;
     const auto equipWeapon = [&] {
-        if (clearSlot(Slot::Weapon)) equipFromCatalogue(Category::Weapons, setName, Slot::Weapon, row);
+        if (!clearSlot(Slot::Weapon)) {
+            s_.weaponGrip = before;
+            return;
+        }
+        const bool on = equipFromCatalogue(Category::Weapons, setName, Slot::Weapon, row) == EquipResult::Equipped;
+        s_.weaponGrip = on ? grip : WeaponGrip::Normal;
     };
 
     if (s_.slot(Slot::OffHand).row == 0) {
-        if (s_.weaponGrip == WeaponGrip::TwoHanded) {
-            s_.weaponGrip = grip;
-            equipWeapon();
-        } else if (isYes(weapons.cellRef(col::SecondWeapon, row))) {
+        if (s_.weaponGrip != WeaponGrip::TwoHanded && isYes(weapons.cellRef(col::SecondWeapon, row))) {
             equipFromCatalogue(Category::Weapons, setName, Slot::OffHand, row);
             s_.offHandKind = OffHandKind::Dagger;
         } else {
             equipWeapon();
-            s_.weaponGrip = grip;
         }
-    } else if (twoHanded) {
-        s_.weaponGrip = WeaponGrip::TwoHanded;
-        equipWeapon();
-        clearSlot(Slot::OffHand);
     } else {
-        s_.weaponGrip = WeaponGrip::Normal;
         equipWeapon();
+        if (twoHanded) clearSlot(Slot::OffHand);
     }
 }
 

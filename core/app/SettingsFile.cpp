@@ -1,11 +1,15 @@
 #include "app/SettingsFile.h"
 
+#include "catalogue/FileErrorText.h"
+#include "catalogue/ProgramFiles.h"
+
 #include <QFile>
 #include <QSaveFile>
 
 namespace veldora {
 
-QString settingsFilePath(const QString &programFolder) { return programFolder + QStringLiteral("/ini.ini"); }
+// A folder from the Windows version may hold it as INI.INI or Ini.ini.
+QString settingsFilePath(const QString &programFolder) { return resolveStoredPath(programFolder, QStringLiteral("ini.ini")); }
 
 Settings readSettingsFile(const QString &programFolder) {
     QFile file(settingsFilePath(programFolder));
@@ -21,8 +25,9 @@ bool writeSettingsFile(const QString &programFolder, const Settings &settings, Q
     const char record[2] = {static_cast<char>(settings.tutorialAtStart ? 1 : 0),
                             static_cast<char>(settings.requirementCheckOn ? 1 : 0)};
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(record, 2) == 2 && file.commit();
+    forgetFolderListings();  // a new file, or the temporary one renamed over the old
     if (!ok && error)
-        *error = QStringLiteral("Не удалось сохранить настройки в файл %1: %2").arg(path, file.errorString());
+        *error = QStringLiteral("Не удалось сохранить настройки в файл %1: %2").arg(path, fileErrorText(file));
     return ok;
 }
 

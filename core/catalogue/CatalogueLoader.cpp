@@ -1,6 +1,8 @@
 #include "catalogue/CatalogueLoader.h"
 
+#include "catalogue/FileErrorText.h"
 #include "catalogue/JetFileCheck.h"
+#include "catalogue/ProgramFiles.h"
 
 #include <QCollator>
 #include <QFile>
@@ -157,9 +159,9 @@ private:
 std::optional<LoadError> Database::open() {
     QFile file(path_);
     if (!QFileInfo::exists(path_)) return error(msg::MissingFile);
-    if (!file.open(QIODevice::ReadOnly)) return error(msg::Unreadable, file.errorString());
+    if (!file.open(QIODevice::ReadOnly)) return error(msg::Unreadable, fileErrorText(file));
     bytes_ = file.readAll();
-    if (file.error() != QFileDevice::NoError) return error(msg::Unreadable, file.errorString());
+    if (file.error() != QFileDevice::NoError) return error(msg::Unreadable, fileErrorText(file));
     const QStringList tables{kItemsTable, QString::fromUtf8(kSetBonusTableName), kReportsTable};
     const JetFileCheck check = checkJetFile(bytes_, tables);
     if (!check.problem.isEmpty()) return error(msg::Damaged, check.problem);
@@ -275,14 +277,25 @@ std::optional<LoadError> loadItems(Database &db, Catalogue &out, QStringList &wa
     std::vector<int> recordCategory;
     Records all;
     std::vector<int> types;
+    // The database compares `Тип` without regard to letter case, under the collation
+    // the set names sort by; a catalogue holds few distinct spellings, each looked up once.
+    QHash<QString, int> categoryOf;
+    const auto categoryOfType = [&](const QString &value) {
+        const auto known = categoryOf.constFind(value);
+        if (known != categoryOf.constEnd()) return *known;
+        const auto it = std::find_if(typeValues.begin(), typeValues.end(),
+                                     [&](const QString &t) { return collator.compare(value, t) == 0; });
+        const int category = it == typeValues.end() ? -1 : int(it - typeValues.begin());
+        categoryOf.insert(value, category);
+        return category;
+    };
     auto accept = [&](const MdbField *f, const std::vector<int> &columns, const std::vector<int> &t) {
         const MdbField &type = f[columns[1]];
         // A record whose Тип is NULL or none of the thirteen belongs to no category query.
         if (type.is_null) return false;
-        const QString value = fieldText(type, t[1]);
-        const auto it = std::find(typeValues.begin(), typeValues.end(), value);
-        if (it == typeValues.end()) return false;
-        recordCategory.push_back(int(it - typeValues.begin()));
+        const int category = categoryOfType(fieldText(type, t[1]));
+        if (category < 0) return false;
+        recordCategory.push_back(category);
         return true;
     };
     if (auto e = readRecords(db, fields, 0, all, types, accept)) return e;
@@ -359,7 +372,7 @@ std::optional<LoadError> loadReports(Database &db, Catalogue &out, const QCollat
 }  // namespace
 
 QString catalogueDatabasePath(const QString &programFolder) {
-    return programFolder + QStringLiteral("/base/main.mdb");
+    return resolveStoredPath(programFolder, QStringLiteral("base/main.mdb"));
 }
 
 CatalogueLoad loadCatalogue(const QString &programFolder) {

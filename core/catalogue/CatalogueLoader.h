@@ -15,11 +15,12 @@ struct CatalogueLoad {
     QStringList warnings;                // Russian messages to show once; the catalogue is still usable
 };
 
-// `<programFolder>/base/main.mdb`.
+// `<programFolder>/base/main.mdb`, either name in any letter case.
 QString catalogueDatabasePath(const QString &programFolder);
 
 // Reads the item database of the program folder: the thirteen categories from `Предметы`
-// (each ordered by required level, equal levels in storage order), the set bonuses from
+// (`Тип` compared without regard to letter case; each category ordered by required level,
+// equal levels in storage order), the set bonuses from
 // `Фулы Бонус` (by set name under a Russian, case-insensitive collation) and the reports
 // from `Отчёты` (newest first). A category keeps at most 255 items and the set table at
 // most 254 sets; what does not fit is left out with a warning, and `itemCount` still

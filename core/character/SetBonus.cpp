@@ -40,8 +40,10 @@ std::optional<SetBonusFault> applySetBonusRow(CharacterSheet &sheet, const SetBo
                                              const WornSet &worn) {
     std::optional<SetBonusFault> fault;
     const int row = sets.findSet(worn.name);
+    // A name without a row (the empty slots' "No Full" in most databases) gives no
+    // bonus: leaving the values would keep the last set's bonus after its items are gone.
+    std::array<qint64, kSetBonusRowCount> bonus{};
     if (row != 0) {
-        std::array<qint64, kSetBonusRowCount> bonus{};
         const auto needed = parseInt32(sets.cellRef(kSetNeededColumn, row));
         if (!needed) {
             fault = SetBonusFault{kSetNeededColumn, sets.cell(kSetNeededColumn, row)};
@@ -55,8 +57,8 @@ std::optional<SetBonusFault> applySetBonusRow(CharacterSheet &sheet, const SetBo
             }
             if (fault) bonus.fill(0);
         }
-        for (int i = 0; i < kSetBonusRowCount; ++i) sheet.setValue(kSetBonusRows[i].value, bonus[i]);
     }
+    for (int i = 0; i < kSetBonusRowCount; ++i) sheet.setValue(kSetBonusRows[i].value, bonus[i]);
 
     const int next = placeRows(sheet, kSetBonusRows, sheet.setBonusRows);
     updateTotals(sheet);

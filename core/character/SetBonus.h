@@ -31,7 +31,8 @@ struct SetBonusFault {
 };
 
 // Steps of ApplySetBonus after the count: finds the set's row, copies its bonus
-// into Panel6 when enough items are worn (else zeros), lays Panel6 out under
+// into Panel6 when enough items are worn (else zeros, also when no row carries
+// the name), lays Panel6 out under
 // Panel7 and updates the totals. A row with a cell that is not a whole number
 // gives no bonus (zeros, like too few items) and is returned as a fault.
 std::optional<SetBonusFault> applySetBonusRow(CharacterSheet &sheet, const SetBonusTable &sets,

@@ -1,5 +1,6 @@
 #include "customitems/CustomItemStore.h"
 
+#include "catalogue/FileErrorText.h"
 #include "catalogue/ProgramFiles.h"
 #include "customitems/CustomItemNames.h"
 
@@ -90,7 +91,7 @@ QString CustomItemStore::write(const QString &fileName, const CustomItemRecord &
     const bool written = file.open(QIODevice::WriteOnly) && file.write(record.bytes()) == record.bytes().size() &&
                          file.commit();
     forgetFolderListings();
-    if (!written) return QStringLiteral("Не удалось записать файл «%1» (%2).").arg(fileName, file.errorString());
+    if (!written) return QStringLiteral("Не удалось записать файл «%1» (%2).").arg(fileName, fileErrorText(file));
     return {};
 }
 

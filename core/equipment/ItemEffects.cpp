@@ -164,13 +164,14 @@ void applyItemValues(CharacterSheet &sheet, ItemBonusTotals &totals, const ItemV
 }
 
 QString itemPicturePath(const QString &programFolder, const QString &file) {
-    const QString img = programFolder + QStringLiteral("/img");
-    // Names written for the original platform may use backslashes and another letter case.
-    if (storedFileExists(img, file)) return resolveStoredPath(img, file);
+    // Names written for the original platform may use backslashes and another
+    // letter case, the folder img itself included.
+    const QString stored = QStringLiteral("img/") + file;
+    if (!file.isEmpty() && storedFileExists(programFolder, stored)) return resolveStoredPath(programFolder, stored);
     // Custom items (and their forged or enchanted copies) store their picture
     // relative to the program folder itself: "DataObject\img\...".
     if (storedFileExists(programFolder, file)) return resolveStoredPath(programFolder, file);
-    return img + QStringLiteral("/no_image.bmp");
+    return resolveStoredPath(programFolder, QStringLiteral("img/no_image.bmp"));
 }
 
 }  // namespace veldora

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/EntryPanel.h"
 #include "app/MainMenu.h"
 #include "app/CatalogueTabs.h"
 #include "app/Planner.h"
@@ -18,10 +19,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -41,9 +40,6 @@ const char *const kHelpCharacter =
 const char *const kHelpRequirements =
     "Проверку требований предметов можно включить/отключить, зайдя в меню настройки.";
 
-constexpr int kPanel4Left = 288;
-constexpr int kPanel4Width = 320;
-constexpr int kPanel4Height = 338;
 constexpr int kInfoLeft = 301;
 
 void setTextColour(QWidget *w, const QColor &c) {
@@ -114,6 +110,9 @@ MainWindow::MainWindow(Planner &planner, UserMessages &messages, const QString &
     buildEntryPanel();
     info_ = new InfoPanel(canvas_);
     info_->move(kInfoLeft, 0);
+    // Placed beside its slot it still covers the slot's right edge (most of a ring):
+    // the slot keeps the pointer there, or the panel would hide and show again.
+    info_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     errorLabel_ = new QLabel(canvas_);
     errorLabel_->setObjectName(QStringLiteral("ErrorLabel"));
@@ -248,7 +247,7 @@ void MainWindow::buildSums() {
         {"LabelCost", "Стоимость:", kNoLabel, 26, 400, 0},
         {"LabelCoins", "Монет:", Lbl::LMoneti, 40, 415, 96},
         {"LabelGold", "Золотых:", Lbl::LZoloto, 150, 415, 218},
-        {"LabelKO", "К.о.:", Lbl::LKO, 40, 430, 96},
+        {"LabelKO", "К.о.", Lbl::LKO, 40, 430, 96},
     };
     for (const Row &r : rows) {
         QLabel *c = makeCaption(canvas_, QString::fromLatin1(r.name), QString::fromUtf8(r.text), caption,
@@ -400,75 +399,14 @@ void MainWindow::buildModifierPanels() {
 }
 
 void MainWindow::buildEntryPanel() {
-    auto *panel = new QWidget(canvas_);
-    panel->setObjectName(QStringLiteral("Panel4"));
-    panel->setGeometry(kPanel4Left, 100, kPanel4Width, kPanel4Height);
-    panel4_ = panel;
-    trackHover(panel);
-    auto *image = new QLabel(panel);
-    image->setObjectName(QStringLiteral("ImagePanel4"));
-    image->setGeometry(0, 0, kPanel4Width, kPanel4Height);
-    image->setPixmap(art::entryPanelPicture(kPanel4Width, kPanel4Height));
-    image->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    const QFont captionFont = verdanaFont(12);
-    const QString editStyle = QStringLiteral(
-        "QLineEdit { background: white; border: 1px solid rgb(170,130,90); border-radius: 3px; padding: 0 3px; }"
-        "QLineEdit:focus { border: 1px solid rgb(120,70,30); }");
-    for (int i = 0; i < kEntryFieldCount; ++i) {
-        const EntryField &f = kEntryFields[i];
-        // The first four fields (level and free points) one per line, the eight
-        // characteristics in two columns below them.
-        QPoint captionAt, editAt;
-        int editWidth;
-        if (i < 4) {
-            captionAt = QPoint(14, 36 + i * 23);
-            editAt = QPoint(232, 34 + i * 23);
-            editWidth = 70;
-        } else {
-            const int k = i - 4, column = k / 4, line = k % 4;
-            captionAt = QPoint(14 + column * 156, 154 + line * 25);
-            editAt = QPoint(100 + column * 156, 152 + line * 25);
-            editWidth = 48;
-        }
-        QLabel *c = makeCaption(panel, QStringLiteral("LabelEdit%1").arg(i + 1), QString::fromUtf8(f.caption),
-                                captionFont, captionAt);
-        setTextColour(c, QColor(60, 36, 18));
-        auto *edit = new QLineEdit(QString::fromUtf8(f.defaultText), panel);
-        edit->setObjectName(QString::fromLatin1(f.name));
-        edit->setGeometry(editAt.x(), editAt.y(), editWidth, 20);
-        edit->setFont(verdanaFont(12));
-        edit->setStyleSheet(editStyle);
-        edits_[i] = edit;
-    }
-    auto *warning = new QLabel(QStringLiteral("При нажатии 'Ок' все данные, введённые раннее обнулятся!"), panel);
-    warning->setObjectName(QStringLiteral("LabelWarning"));
-    warning->setFont(verdanaFont(11, true));
-    warning->setWordWrap(true);
-    warning->setAlignment(Qt::AlignCenter);
-    warning->setGeometry(14, 256, kPanel4Width - 28, 34);
-    setTextColour(warning, QColor(170, 20, 10));
-
-    auto *ok = new QPushButton(QStringLiteral("Ok"), panel);
-    ok->setObjectName(QStringLiteral("Button_ok"));
-    ok->setGeometry((kPanel4Width - 90) / 2, 298, 90, 26);
-    ok->setCursor(Qt::PointingHandCursor);
-    ok->setStyleSheet(QStringLiteral(
-        "QPushButton { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(250,226,186), stop:1 rgb(214,170,116));"
-        " border: 1px solid rgb(130,84,44); border-radius: 4px; color: rgb(60,30,10); font-weight: bold; }"
-        "QPushButton:hover { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(255,238,206), stop:1 rgb(228,186,130)); }"
-        "QPushButton:pressed { background: rgb(210,166,112); }"));
-    connect(ok, &QPushButton::clicked, this, &MainWindow::applyCharacterEntry);
-
-    auto *close = new PictureButton(panel);
-    close->setObjectName(QStringLiteral("Image4"));
-    close->setPixmap(art::closePicture(14, 14));
-    close->setGeometry(kPanel4Width - 22, 7, 14, 14);
-    connect(close, &PictureButton::clicked, this, [this] {
+    panel4_ = new EntryPanel(canvas_);
+    panel4_->move(EntryPanel::kLeft, 100);
+    trackHover(panel4_);
+    connect(panel4_, &EntryPanel::okPressed, this, &MainWindow::applyCharacterEntry);
+    connect(panel4_, &EntryPanel::closePressed, this, [this] {
         planner_.hideCharacterEntry();
         afterPlannerCall();
     });
-    panel->hide();
 }
 
 // ---------------------------------------------------------------- mirroring
@@ -581,10 +519,9 @@ void MainWindow::setBrowser(BrowserWindow *browser) {
 void MainWindow::clickSlot(Slot s) {
     const std::optional<int> tab = planner_.clickSlot(s);
     afterPlannerCall();
-    if (tab) {
-        hideInfo();
-        openBrowser(*tab);
-    }
+    // A worn item taken off leaves nothing under the pointer to describe.
+    hideInfo();
+    if (tab) openBrowser(*tab);
 }
 
 void MainWindow::hoverSlot(Slot s) {
@@ -618,13 +555,14 @@ void MainWindow::catalogueClicked(int tab, int row) {
 
 void MainWindow::openEntryPanel() {
     planner_.showCharacterEntry();
-    panel4_->move(kPanel4Left, scroll_->verticalScrollBar()->value() + 100);
+    panel4_->move(EntryPanel::kLeft, scroll_->verticalScrollBar()->value() + 100);
     afterPlannerCall();
     panel4_->raise();
+    panel4_->focusFirstField();
 }
 
 void MainWindow::applyCharacterEntry() {
-    for (int i = 0; i < kEntryFieldCount; ++i) planner_.setEntryText(i, edits_[i]->text());
+    for (int i = 0; i < kEntryFieldCount; ++i) planner_.setEntryText(i, panel4_->fieldText(i));
     planner_.applyCharacterEntry();
     afterPlannerCall();
 }
@@ -682,16 +620,27 @@ void MainWindow::wheelScroll(int notches, Qt::KeyboardModifiers modifiers) {
     bar->setValue(bar->value() + 10 * notches);
 }
 
+void MainWindow::scrollSideways(int notches) {
+    QScrollBar *bar = scroll_->horizontalScrollBar();
+    bar->setValue(bar->value() + 10 * notches);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::Wheel: {
         auto *we = static_cast<QWheelEvent *>(event);
-        // With Alt held some platforms report the turn on the horizontal axis.
+        // The vertical axis follows the Alt rule; the horizontal one (a tilted or
+        // sideways wheel, a touchpad swipe, or Alt with the wheel on platforms
+        // that report it so) always scrolls sideways. Fine steps add up per axis.
         const QPoint d = we->angleDelta();
-        wheelRemainder_ += d.y() != 0 ? d.y() : d.x();
+        wheelRemainder_ += d.y();
+        sidewaysRemainder_ += d.x();
         const int notches = wheelRemainder_ / 120;
+        const int sideways = sidewaysRemainder_ / 120;
         wheelRemainder_ -= notches * 120;
+        sidewaysRemainder_ -= sideways * 120;
         if (notches != 0) wheelScroll(-notches, we->modifiers());
+        if (sideways != 0) scrollSideways(-sideways);
         return true;
     }
     case QEvent::MouseMove:

@@ -12,7 +12,6 @@
 #include <functional>
 
 class QAction;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollArea;
@@ -20,6 +19,7 @@ class QScrollArea;
 namespace veldora {
 
 class BrowserWindow;
+class EntryPanel;
 class InfoPanel;
 class Planner;
 class UserMessages;
@@ -91,6 +91,8 @@ public:
     // Scrolls as the mouse wheel does: Alt alone scrolls sideways; `notches` > 0 is
     // the wheel turned down.
     void wheelScroll(int notches, Qt::KeyboardModifiers modifiers);
+    // Scrolls as a sideways wheel or swipe does; `notches` > 0 is to the right.
+    void scrollSideways(int notches);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -137,7 +139,7 @@ private:
     QWidget *panel1_ = nullptr;
     QWidget *panel2_ = nullptr;
     QWidget *panel3_ = nullptr;
-    QWidget *panel4_ = nullptr;
+    EntryPanel *panel4_ = nullptr;
     std::array<QWidget *, 3> modifierPanels_{};  // Panel5, Panel7, Panel6
     std::array<art::ModifierPanelBackground *, 3> modifierImages_{};
     InfoPanel *info_ = nullptr;
@@ -151,7 +153,6 @@ private:
     std::array<QLabel *, kAuraCount> auras_{};
     std::array<PictureButton *, kSlotCount> slots_{};
     std::array<QString, kSlotCount> slotPictures_;
-    std::array<QLineEdit *, kEntryFieldCount> edits_{};
     QHash<QString, QPixmap> slotPixmapCache_;
     QAction *requirementCheck_ = nullptr;
     QLabel *checkMark_ = nullptr;
@@ -163,6 +164,7 @@ private:
     bool tutorialAtStart_ = false;  // byte 0 of the settings file, kept as read
     std::function<bool()> tutorialCheckBox_;
     int wheelRemainder_ = 0;
+    int sidewaysRemainder_ = 0;
 };
 
 }  // namespace veldora

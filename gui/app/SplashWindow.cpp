@@ -45,6 +45,13 @@ void SplashWindow::showEvent(QShowEvent *event) {
     if (progress_->value() == 0 && !timer1_.isActive()) timer1_.start();
 }
 
+void SplashWindow::closeEvent(QCloseEvent *event) {
+    timer1_.stop();
+    timer2_.stop();
+    QWidget::closeEvent(event);
+    emit closedByPlayer();
+}
+
 void SplashWindow::countTick() {
     progress_->setValue(progress_->value() + 1);
     if (progress_->value() >= 500) {

@@ -21,9 +21,13 @@ public:
 signals:
     // Emitted once the fade-out reaches 0; the splash is hidden by then.
     void finished();
+    // The player closed the splash (Alt+F4, the window manager): as the program's
+    // first window, that ends the program; `finished` never follows.
+    void closedByPlayer();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void countTick();

@@ -119,9 +119,12 @@ int runProgram(const QString &programFolder, UserMessages &messages) {
     std::unique_ptr<StartedProgram> program = startProgram(programFolder, messages);
     if (!program->mainWindow) return 1;
     if (auto *boxes = dynamic_cast<MessageBoxMessages *>(&messages)) boxes->setParent(program->mainWindow.get());
-    // Closing the main window ends the program.
+    // Closing the main window ends the program; so does closing the splash, the
+    // program's first window, before it hands over.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(program->mainWindow.get(), &MainWindow::closing, qApp, &QApplication::quit);
+    if (program->splash)
+        QObject::connect(program->splash.get(), &SplashWindow::closedByPlayer, qApp, &QApplication::quit);
     return QApplication::exec();
 }
 

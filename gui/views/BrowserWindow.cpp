@@ -22,7 +22,7 @@ namespace veldora {
 
 // ---------------------------------------------------------------- PictureLoader
 
-PictureLoader::PictureLoader(const QString &programFolder) : imageFolder_(programFolder + QStringLiteral("/img")) {}
+PictureLoader::PictureLoader(const QString &programFolder) : programFolder_(programFolder) {}
 
 QPixmap PictureLoader::readFile(const QString &path) {
     QImageReader reader(path);
@@ -38,11 +38,14 @@ QPixmap PictureLoader::load(const QString &fileCell) {
     const auto found = files_.constFind(relative);
     if (found != files_.constEnd()) return *found;
     QPixmap pix;
-    if (storedFileExists(imageFolder_, relative)) pix = readFile(resolveStoredPath(imageFolder_, relative));
+    // The folder img may differ in letter case too.
+    const QString stored = QStringLiteral("img/") + relative;
+    if (!relative.isEmpty() && storedFileExists(programFolder_, stored))
+        pix = readFile(resolveStoredPath(programFolder_, stored));
     if (pix.isNull()) {
         if (!noImageRead_) {
             noImageRead_ = true;
-            const QString fallback = resolveStoredPath(imageFolder_, QStringLiteral("no_image.bmp"));
+            const QString fallback = resolveStoredPath(programFolder_, QStringLiteral("img/no_image.bmp"));
             if (QFileInfo(fallback).isFile()) noImage_ = readFile(fallback);
         }
         pix = noImage_;
@@ -123,7 +126,19 @@ void CatalogueGrid::paintEvent(QPaintEvent *event) {
 }
 
 void CatalogueGrid::mouseMoveEvent(QMouseEvent *event) {
+    pointer_ = event->globalPosition();
     const int row = rowAt(event->position().toPoint());
+    setCursor(row ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (row)
+        emit pictureHovered(tab_, row);
+    else
+        emit freeAreaHovered();
+}
+
+void CatalogueGrid::pointerScrolled() {
+    if (!pointer_) return;
+    // The panel and the next click must both mean the picture now under the pointer.
+    const int row = rowAt(mapFromGlobal(*pointer_).toPoint());
     setCursor(row ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (row)
         emit pictureHovered(tab_, row);
@@ -137,7 +152,10 @@ void CatalogueGrid::mouseReleaseEvent(QMouseEvent *event) {
     if (row) emit pictureClicked(tab_, row);
 }
 
-void CatalogueGrid::leaveEvent(QEvent *) { setCursor(Qt::ArrowCursor); }
+void CatalogueGrid::leaveEvent(QEvent *) {
+    pointer_.reset();
+    setCursor(Qt::ArrowCursor);
+}
 
 // ---------------------------------------------------------------- BrowserWindow
 
@@ -192,6 +210,8 @@ BrowserWindow::BrowserWindow(const QVector<BrowserTabLayout> &tabs, const Catalo
         auto *grid = new CatalogueGrid(i, layout, catalogue.table(layout.category), loader, box);
         box->setWidget(grid);
         box->verticalScrollBar()->setSingleStep(layout.rowStep);
+        // Connected after the scroll area's own handler, so the grid has moved by then.
+        connect(box->verticalScrollBar(), &QScrollBar::valueChanged, grid, &CatalogueGrid::pointerScrolled);
         connect(grid, &CatalogueGrid::pictureHovered, this, &BrowserWindow::showCatalogueItemInfo);
         connect(grid, &CatalogueGrid::freeAreaHovered, this, &BrowserWindow::hideInfo);
         connect(grid, &CatalogueGrid::pictureClicked, this, &BrowserWindow::pictureClicked);

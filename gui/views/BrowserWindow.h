@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QVector>
 
+#include <optional>
+
 class QLabel;
 class QScrollArea;
 class QTabWidget;
@@ -42,7 +44,7 @@ public:
 private:
     QPixmap readFile(const QString &path);
 
-    QString imageFolder_;
+    QString programFolder_;
     QHash<QString, QPixmap> files_;
     QHash<QString, QPixmap> fittedCache_;
     bool noImageRead_ = false;
@@ -66,6 +68,9 @@ public:
     const QPixmap &picture(int row) const { return pictures_[row - 1]; }
     int scrollRange() const { return scrollRange_; }
 
+    // The tab scrolled under a pointer that did not move: tells what is under it now.
+    void pointerScrolled();
+
 signals:
     void pictureHovered(int tab, int row);
     void freeAreaHovered();
@@ -85,6 +90,7 @@ private:
     QVector<QPoint> positions_;
     int scrollRange_ = 0;
     int pressedRow_ = 0;
+    std::optional<QPointF> pointer_;  // global position of the pointer while it is over the grid
 };
 
 // The item database browser `TTP`: borderless and modal, its body drawn by a

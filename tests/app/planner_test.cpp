@@ -210,6 +210,44 @@ TEST(SetBonus, AppliesOnlyWhileTheSetLeadsWithEnoughItems) {
     EXPECT_EQ(f.text(Lbl::LabelMaxMassa), QStringLiteral("12"));
 }
 
+TEST(SetBonus, TakingEverythingOffLeavesNoSetBonusWhetherOrNotEmptySlotsHaveARow) {
+    CatalogueBuilder b;
+    const QString angel = QStringLiteral("Ангела");
+    const int ring = b.add(Category::Rings, QStringLiteral("Кольцо"), {{col::SetName, angel}});
+    const int tal = b.add(Category::Talismans, QStringLiteral("Талисман"), {{col::SetName, angel}});
+    const int helm = b.add(Category::Helmets, QStringLiteral("Шлем"), {{col::SetName, angel}});
+    b.addSet(angel, 11, {{30, QStringLiteral("4")}, {29, QStringLiteral("10")}, {46, QStringLiteral("1")}});
+    // Eleven items of the set against ten empty slots: the set leads with what it needs.
+    auto dressAndUndress = [&](PlannerFixture &f) {
+        for (int i = 0; i < 5; ++i) {
+            f.planner.clickCatalogueItem(tab::Rings, ring);
+            f.planner.clickCatalogueItem(tab::Talismans, tal);
+        }
+        f.planner.clickCatalogueItem(0, helm);  // the helmets tab
+        ASSERT_EQ(f.state().wornSetName, angel);
+        ASSERT_EQ(f.text(Lbl::LFSila), QStringLiteral("4"));
+        ASSERT_EQ(f.text(Lbl::LTotalStat_sila), QStringLiteral("7"));
+        ASSERT_EQ(f.text(Lbl::LabelMaxMassa), QStringLiteral("22"));
+        ASSERT_TRUE(f.planner.takeOffAllItems());
+        EXPECT_EQ(f.state().wornSetName, kNoSetName);
+        EXPECT_EQ(f.text(Lbl::LFSila), QStringLiteral("0"));
+        EXPECT_EQ(f.text(Lbl::LFAuraZaw), QStringLiteral("0"));
+        EXPECT_EQ(f.text(Lbl::LTotalStat_sila), QStringLiteral("3"));
+        EXPECT_EQ(f.text(Lbl::LabelMaxMassa), QStringLiteral("12")) << "the set's backpack goes too";
+    };
+
+    // Without a "No Full" row the empty slots match no row: the values are cleared.
+    PlannerFixture without(b.catalogue);
+    dressAndUndress(without);
+    EXPECT_EQ(without.state().sheet.setBonusPanel.height, 24) << "no row shown";
+
+    // With one, the empty slots get that row exactly as before.
+    b.addSet(kNoSetName, 12, {{1, QStringLiteral("5")}});
+    PlannerFixture with(b.catalogue);
+    dressAndUndress(with);
+    EXPECT_EQ(with.text(Lbl::LFKrit), QStringLiteral("5")) << "21 empty slots meet the row's 12";
+}
+
 TEST(SetBonus, AFaultyRowGivesNoBonusAndIsReportedOnce) {
     CatalogueBuilder b;
     const int helm = b.add(Category::Helmets, QStringLiteral("Шлем"));

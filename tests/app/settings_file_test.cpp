@@ -1,4 +1,5 @@
 #include "app/SettingsFile.h"
+#include "catalogue/ProgramFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,8 +49,31 @@ TEST(SettingsFile, FailedWriteReportsInRussianAndKeepsTheOldFile) {
     EXPECT_FALSE(writeSettingsFile(folder, {true, true}, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Не удалось сохранить настройки")));
 
+    EXPECT_EQ(error, QStringLiteral("Не удалось сохранить настройки в файл %1/ini.ini: файл или каталог не существует")
+                         .arg(folder));
+
     // A folder whose settings file is a directory cannot be written either; nothing is lost.
     QDir(dir.path()).mkpath(QStringLiteral("ini.ini"));
     EXPECT_FALSE(writeSettingsFile(dir.path(), {true, true}, &error));
     EXPECT_TRUE(QFileInfo(settingsFilePath(dir.path())).isDir());
+    EXPECT_TRUE(error.endsWith(QStringLiteral(": имя файла ссылается на каталог"))) << error.toStdString();
+}
+
+TEST(SettingsFile, AFileNamedInAnotherLetterCaseIsTheOneReadAndReplaced) {
+    QTemporaryDir dir;
+    const QString windowsName = dir.path() + QStringLiteral("/INI.INI");
+    writeBytes(windowsName, QByteArray("\x01\x01", 2));
+    forgetFolderListings();
+    EXPECT_EQ(readSettingsFile(dir.path()), (Settings{true, true}));
+    QString error;
+    ASSERT_TRUE(writeSettingsFile(dir.path(), {true, false}, &error)) << error.toStdString();
+    EXPECT_EQ(fileBytes(windowsName), QByteArray("\x01\x00", 2));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("INI.INI")});
+
+    // A folder without one gets ini.ini, found at once by the next read.
+    QTemporaryDir fresh;
+    EXPECT_EQ(readSettingsFile(fresh.path()), Settings{});
+    ASSERT_TRUE(writeSettingsFile(fresh.path(), {false, true}, &error));
+    EXPECT_TRUE(QFileInfo::exists(fresh.path() + QStringLiteral("/ini.ini")));
+    EXPECT_EQ(readSettingsFile(fresh.path()), (Settings{false, true}));
 }

@@ -1,6 +1,8 @@
 #include "FixtureCatalogue.h"
 #include "catalogue/CatalogueLoader.h"
+#include "catalogue/ProgramFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -106,6 +108,26 @@ TEST(CatalogueLoader, MatchesFieldAndTableNamesWithoutLetterCase) {
     EXPECT_EQ(load.catalogue->sets.cell(20, 1), QStringLiteral("6"));
 }
 
+TEST(CatalogueLoader, ComparesTheTypeWithoutLetterCaseAsTheDatabaseDoes) {
+    QLocale::setDefault(QLocale::c());
+    QTemporaryDir dir;
+    FixtureCatalogue f;
+    f.addItemOfType(QStringLiteral("шлемы"), QStringLiteral("Шлем 1"), 3)
+        .addItemOfType(QStringLiteral("ШЛЕМЫ"), QStringLiteral("Шлем 2"), 1)
+        .addItem(Category::Helmets, QStringLiteral("Шлем 3"), 2)
+        .addItemOfType(QStringLiteral("кОЛЬЦА"), QStringLiteral("Кольцо"), 1)
+        .addItemOfType(QStringLiteral("ЁЛКИ"), QStringLiteral("Ёлка"), 1)        // no such category
+        .addItemOfType(QStringLiteral("Шлемы "), QStringLiteral("Не шлем"), 1)   // another text, not another case
+        .addItemOfType(QStringLiteral("Щиты1"), QStringLiteral("Не щит"), 1);
+    const CatalogueLoad load = writeAndLoad(f, dir);
+    QLocale::setDefault(QLocale::system());
+    ASSERT_TRUE(load.catalogue) << load.error.toStdString();
+    EXPECT_EQ(names(load.catalogue->table(Category::Helmets)), (QStringList{"Шлем 2", "Шлем 3", "Шлем 1"}));
+    EXPECT_EQ(names(load.catalogue->table(Category::Rings)), QStringList{"Кольцо"});
+    EXPECT_EQ(load.catalogue->table(Category::Shields).rowCount(), 1);
+    EXPECT_EQ(load.catalogue->itemCount, 4);
+}
+
 TEST(CatalogueLoader, OrdersSetsUnderRussianCollationWhateverTheLocale) {
     QLocale::setDefault(QLocale::c());
     QTemporaryDir dir;
@@ -161,4 +183,30 @@ TEST(CatalogueLoader, KeepsTheFirst255ItemsAnd254SetsAndWarnsOfTheRest) {
     EXPECT_TRUE(load.warnings.join('\n').contains(QStringLiteral("«Кольца»: 300")));
     EXPECT_TRUE(load.warnings.join('\n').contains(QStringLiteral("(45)")));
     EXPECT_TRUE(load.warnings.join('\n').contains(QStringLiteral("(2)")));
+}
+
+TEST(CatalogueLoader, FindsTheDatabaseWhoseFolderAndFileNamesDifferInLetterCase) {
+    QTemporaryDir dir;
+    FixtureCatalogue f;
+    f.addItem(Category::Helmets, QStringLiteral("Шлем"), 1);
+    ASSERT_EQ(f.write(dir.path()), QString());
+    QDir root(dir.path());
+    ASSERT_TRUE(root.rename(QStringLiteral("base/main.mdb"), QStringLiteral("base/Main.MDB")));
+    ASSERT_TRUE(root.rename(QStringLiteral("base"), QStringLiteral("Base")));
+    forgetFolderListings();
+    EXPECT_EQ(catalogueDatabasePath(dir.path()), dir.path() + QStringLiteral("/Base/Main.MDB"));
+    const CatalogueLoad load = loadCatalogue(dir.path());
+    ASSERT_TRUE(load.catalogue) << load.error.toStdString();
+    EXPECT_EQ(names(load.catalogue->table(Category::Helmets)), QStringList{"Шлем"});
+}
+
+TEST(CatalogueLoader, ADatabaseThatCannotBeOpenedIsNamedWithTheReasonInRussian) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/base/main.mdb")));
+    forgetFolderListings();
+    const CatalogueLoad load = loadCatalogue(dir.path());
+    EXPECT_FALSE(load.catalogue);
+    EXPECT_EQ(load.error, QStringLiteral("Не удалось прочитать файл базы предметов «%1/base/main.mdb»: "
+                                         "открываемый файл является каталогом.")
+                              .arg(dir.path()));
 }

@@ -245,11 +245,16 @@ TEST(SetBonusRow, AppliesWholeRowOnceOrNothing) {
     EXPECT_EQ(s.value(Lbl::LTotalStat_sila), 3);
     EXPECT_EQ(s.setBonusPanel.height, 24);
 
-    applySetBonusRow(s, sets, {QStringLiteral("Ангела"), 5});
-    applySetBonusRow(s, sets, {kNoSetName, 16});
-    EXPECT_EQ(s.value(Lbl::LFSila), 4) << "a name without a row leaves the values";
-    applySetBonusRow(s, sets, {QStringLiteral("Комплект"), 16});
-    EXPECT_EQ(s.value(Lbl::LFSila), 4) << "the caption row is no set";
+    // A name without a row clears the values as a row of zeros would, so that no
+    // earlier set's bonus outlives the items; the caption row is no set either.
+    for (const QString &unmatched : {kNoSetName, QStringLiteral("Комплект")}) {
+        applySetBonusRow(s, sets, {QStringLiteral("Ангела"), 5});
+        ASSERT_EQ(s.value(Lbl::LFSila), 4);
+        applySetBonusRow(s, sets, {unmatched, 16});
+        for (const SetBonusRow &r : kSetBonusRows) EXPECT_EQ(s.value(r.value), 0) << labelName(r.value).toStdString();
+        EXPECT_EQ(s.value(Lbl::LTotalStat_sila), 3);
+        EXPECT_EQ(s.setBonusPanel.height, 24);
+    }
 }
 
 TEST(SetBonusRow, CellThatIsNotAWholeNumberGivesNoBonusAndIsReported) {

@@ -281,7 +281,8 @@ TEST(CustomItemEditing, AMoveThatCannotWriteTheNewFileKeepsTheOldOne) {
     f.messages.shown.clear();
     EXPECT_FALSE(saveEditedItem(f.store, *item, edited, f.messages));
     ASSERT_EQ(f.messages.shown.size(), 1);
-    EXPECT_TRUE(f.messages.shown[0].startsWith(QStringLiteral("Не удалось записать файл «Занято.Мечи»")));
+    EXPECT_EQ(f.messages.shown[0], QStringLiteral("Не удалось записать файл «Занято.Мечи» (имя файла ссылается на каталог)."))
+        << "the reason in Russian";
     EXPECT_EQ(readAll(f.item(QStringLiteral("Меч.Мечи"))).size(), 810);
     EXPECT_EQ(item->openedFrom, QStringLiteral("Меч.Мечи"));
 

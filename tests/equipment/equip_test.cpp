@@ -317,20 +317,32 @@ TEST(TwoHands, TwoHandedWeaponsShieldsAndSecondWeapons) {
     EXPECT_EQ(f.text(Lbl::LUvorot), QStringLiteral("0"));
     EXPECT_EQ(f.state().offHandKind, OffHandKind::Dagger) << "kept while empty";
 
-    // A two-handed weapon failing its requirements still sets the grip.
+    // The grip follows what is worn: a two-handed weapon refused by the check
+    // leaves the weapon hand empty and the grip normal, so a shield still goes on.
     b.catalogue.table(Category::Weapons).setCell(58, big, QStringLiteral("99"));
     PlannerFixture g(b.catalogue);
     g.planner.setRequirementCheckOn(true);
     g.planner.clickCatalogueItem(tab::Weapons, big);
     EXPECT_EQ(g.row(Slot::Weapon), 0);
     EXPECT_EQ(g.messages.shown, QStringList{QStringLiteral("Требования не выполнены.")});
-    EXPECT_EQ(g.state().weaponGrip, WeaponGrip::TwoHanded);
-    g.planner.clickSlot(Slot::Weapon);
+    EXPECT_EQ(g.state().weaponGrip, WeaponGrip::Normal);
     g.planner.clickCatalogueItem(tab::Shields, shield);
-    ASSERT_EQ(g.row(Slot::OffHand), shield);
+    EXPECT_EQ(g.row(Slot::OffHand), shield);
+    EXPECT_EQ(g.messages.shown.size(), 1) << "no \"Оружие двуручное!\"";
+    // Beside a shield the refused weapon still empties the off-hand, and the grip stays normal.
     g.planner.clickCatalogueItem(tab::Weapons, big);
-    EXPECT_EQ(g.state().weaponGrip, WeaponGrip::TwoHanded);
+    EXPECT_EQ(g.state().weaponGrip, WeaponGrip::Normal);
     EXPECT_EQ(g.row(Slot::OffHand), 0) << "the off-hand is emptied although the weapon failed";
+    // A refused two-hander in place of a worn one: the old one is off, the hand empty.
+    g.planner.setRequirementCheckOn(false);
+    g.planner.clickCatalogueItem(tab::Weapons, big);
+    ASSERT_EQ(g.state().weaponGrip, WeaponGrip::TwoHanded);
+    g.planner.setRequirementCheckOn(true);
+    g.planner.clickCatalogueItem(tab::Weapons, big);
+    EXPECT_EQ(g.row(Slot::Weapon), 0);
+    EXPECT_EQ(g.state().weaponGrip, WeaponGrip::Normal);
+    g.planner.clickCatalogueItem(tab::Shields, shield);
+    EXPECT_EQ(g.row(Slot::OffHand), shield);
 }
 
 TEST(Browser, SameItemClickDoesNothingAndBadRowsAreRefused) {

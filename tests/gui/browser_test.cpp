@@ -2,7 +2,9 @@
 
 #include "views/BrowserWindow.h"
 #include "views/InfoPanel.h"
+#include "support/QStringPrinter.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace veldora {
@@ -148,6 +151,62 @@ TEST(BrowserWindow, LaysPicturesOutInRowsAndAnswersThePointer) {
     test::processEvents();
     EXPECT_FALSE(browser.isVisible());
     EXPECT_EQ(closed.size(), 1);
+}
+
+TEST(BrowserWindow, AfterTheWheelScrollsATabThePanelDescribesTheItemUnderThePointer) {
+    PictureFolder folder;
+    Catalogue catalogue;
+    CategoryTable &helmets = catalogue.table(Category::Helmets);
+    for (int r = 1; r <= 250; ++r) addItem(helmets, r, QStringLiteral("Шлем %1").arg(r), QString());
+    BrowserWindow browser(kTabs, catalogue, folder.dir.path(), nullptr);
+    browser.openOnTab(0);
+    test::processEvents();
+    CatalogueGrid *grid = browser.grid(0);
+    QScrollBar *bar = browser.scrollBox(0)->verticalScrollBar();
+    InfoPanel *info = browser.infoPanel();
+    QSignalSpy clicks(&browser, &BrowserWindow::pictureClicked);
+    // The pointer stays where it was put while the wheel turns.
+    QPoint pointer;
+    auto rest = [&](QPoint onGrid) {
+        test::hover(grid, onGrid);
+        pointer = grid->mapToGlobal(onGrid);
+    };
+    auto under = [&] { return grid->mapFromGlobal(pointer); };
+    QWidget *viewport = browser.scrollBox(0)->viewport();
+    auto turnWheel = [&](int notches) {
+        QWheelEvent e(viewport->mapFromGlobal(QPointF(pointer)), QPointF(pointer), QPoint(), QPoint(0, -120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &e);
+        test::processEvents();
+    };
+
+    // The pointer rests on the first picture of the first row; one notch moves
+    // the tab three rows, so the pointer now rests on the first of the fourth.
+    rest(grid->pictureRect(1).center());
+    ASSERT_EQ(info->nameLabel()->text(), QStringLiteral("Шлем 1"));
+    turnWheel(1);
+    ASSERT_EQ(bar->value(), 3 * 60);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(info->nameLabel()->text(), QStringLiteral("Шлем 34"));
+    const QRect shown = grid->pictureRect(34).translated(grid->pos());
+    EXPECT_EQ(info->pos(), QPoint(shown.left() + 60 + 43, shown.top() + 46));
+    // The click puts on what the panel shows.
+    QTest::mouseClick(grid, Qt::LeftButton, {}, under());
+    ASSERT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks[0][1].toInt(), 34);
+
+    // Low in the last column, scrolled to the end, the pointer rests on the free
+    // area after the last picture.
+    bar->setValue(0);
+    rest(grid->pictureRect(8 * 11 + 11).center());
+    ASSERT_EQ(info->nameLabel()->text(), QStringLiteral("Шлем 99"));
+    for (int i = 0; i < 10; ++i) turnWheel(1);
+    ASSERT_EQ(bar->value(), bar->maximum());
+    EXPECT_FALSE(info->isVisible());
+    // And back up: a picture again.
+    turnWheel(-1);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(QStringLiteral("Шлем %1").arg(grid->rowAt(under())), info->nameLabel()->text());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "app/CatalogueTabs.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
@@ -74,6 +75,7 @@ TEST(MainWindow, EveryNamedControlIsThereAndTheHelpPicturesExplain) {
     EXPECT_EQ(named<QPushButton>(main, QStringLiteral("Button_ok"))->text(), QStringLiteral("Ok"));
     EXPECT_EQ(named<QLabel>(main, QStringLiteral("LTreb_Lvl"))->toolTip(), QStringLiteral("Требуемый уровень"));
     EXPECT_EQ(named<QLabel>(main, QStringLiteral("LLCrit"))->text(), QStringLiteral("Критический удар"));
+    EXPECT_EQ(named<QLabel>(main, QStringLiteral("LabelKO"))->text(), QStringLiteral("К.о."));
 
     // Menu: shortcuts, the check mark, entries that open their windows.
     EXPECT_EQ(named<QAction>(main, QStringLiteral("MenuEnterCharacter"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
@@ -287,6 +289,70 @@ TEST(MainWindow, RingsFillTheFirstFreeSlotAndARefusedItemHidesThePanelBeforeTheM
     browser->close();
 }
 
+TEST(MainWindow, TheWornItemPanelKeepsItsPlaceWithoutTakingThePointerFromItsSlot) {
+    START_ON_SAMPLE(t);
+    MainWindow *main = t->program->mainWindow.get();
+    t->program->planner->setRequirementCheckOn(false);
+    emit t->program->browser->pictureClicked(0, 1);
+    emit t->program->browser->pictureClicked(tab::Rings, 1);
+    InfoPanel *info = main->infoPanel();
+    QLabel *helmet = named<QLabel>(main, QStringLiteral("Image_helmet"));
+    QLabel *ring = named<QLabel>(main, QStringLiteral("Image_ring1"));
+
+    // Along the slot's right edge and over most of a ring the panel lies over the
+    // slot; moving there again must not hide it, nor each move after.
+    for (auto [slot, at] : {std::pair{helmet, QPoint(helmet->width() - 3, helmet->height() / 2)},
+                            std::pair{ring, QPoint(15, 10)}, std::pair{ring, QPoint(12, 4)}}) {
+        for (int move = 0; move < 3; ++move) {
+            test::hover(slot, at + QPoint(0, move));
+            EXPECT_TRUE(info->isVisible()) << slot->objectName().toStdString() << " move " << move;
+        }
+        const SlotInfo &s = slotInfo(slot == helmet ? Slot::Helmet : Slot::Ring1);
+        EXPECT_EQ(info->pos(), QPoint(s.left + s.width + 10, s.top + 8)) << "the place of the panel is kept";
+        EXPECT_TRUE(info->geometry().intersects(slot->geometry().translated(named<QWidget>(main, QStringLiteral("Panel1"))->pos())));
+    }
+    // Off the slot, onto the character picture beside the panel: hidden.
+    test::hover(named<QLabel>(main, QStringLiteral("Image1")), QPoint(120, 20));
+    EXPECT_FALSE(info->isVisible());
+
+    // Taking the item off by its slot hides its panel at once, before the pointer moves.
+    test::hover(helmet, QPoint(10, 10));
+    ASSERT_TRUE(info->isVisible());
+    QTest::mouseClick(helmet, Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_EQ(t->program->planner->state().slot(Slot::Helmet).row, 0);
+    EXPECT_FALSE(info->isVisible());
+}
+
+TEST(MainWindow, TheEntryPanelTakesTheKeyboardEnterPressesOkAndEscapeCloses) {
+    START_ON_SAMPLE(t);
+    MainWindow *main = t->program->mainWindow.get();
+    QWidget *panel4 = named<QWidget>(main, QStringLiteral("Panel4"));
+    auto *level = named<QLineEdit>(main, QStringLiteral("Edit1"));
+    auto *strength = named<QLineEdit>(main, QStringLiteral("Edit5"));
+
+    QTest::keyClick(main, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(panel4->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), level) << "the first field has the focus";
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    EXPECT_EQ(level->text(), QStringLiteral("7")) << "typing replaces the default";
+    level->setText(QStringLiteral("12"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(panel4->isVisible()) << "Escape closes it as the close picture does";
+    EXPECT_EQ(text(main, "Label_lvl"), QStringLiteral("[1]"));
+
+    // Opened again, Enter in any field (the main one or the keypad's) applies the entry.
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(main, Qt::Key_N, Qt::ControlModifier);
+        ASSERT_TRUE(panel4->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), level);
+        strength->setFocus();
+        level->setText(enter == Qt::Key_Return ? QStringLiteral("12") : QStringLiteral("13"));
+        QTest::keyClick(strength, enter, enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_FALSE(panel4->isVisible());
+        EXPECT_EQ(text(main, "Label_lvl"), enter == Qt::Key_Return ? QStringLiteral("[12]") : QStringLiteral("[13]"));
+    }
+}
+
 TEST(MainWindow, ASlotWhosePictureDoesNotDecodeShowsTheFallback) {
     START_ON_SAMPLE(t);
     t->program->planner->setRequirementCheckOn(false);
@@ -387,6 +453,25 @@ TEST(MainWindow, TheWheelScrollsTenPixelsAStepSidewaysOnlyWithAltAlone) {
     EXPECT_EQ(v->value(), 50);
     turn(-60, Qt::NoModifier);
     EXPECT_EQ(v->value(), 60);
+
+    // A horizontal or tilted wheel and a touchpad's sideways swipe scroll sideways
+    // without Alt; a diagonal swipe scrolls both ways.
+    auto sideways = [&](QPoint angle, QPoint pixels, Qt::ScrollPhase phase) {
+        QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), pixels, angle, Qt::NoButton, Qt::NoModifier,
+                      phase, false);
+        QApplication::sendEvent(target, &e);
+    };
+    sideways(QPoint(-120, 0), QPoint(), Qt::NoScrollPhase);
+    EXPECT_EQ(h->value(), 20);
+    EXPECT_EQ(v->value(), 60);
+    sideways(QPoint(120, 0), QPoint(), Qt::NoScrollPhase);
+    EXPECT_EQ(h->value(), 10);
+    for (int i = 0; i < 4; ++i) sideways(QPoint(-30, 0), QPoint(-15, 0), Qt::ScrollUpdate);
+    EXPECT_EQ(h->value(), 20);
+    EXPECT_EQ(v->value(), 60);
+    sideways(QPoint(-120, -120), QPoint(-60, -60), Qt::ScrollUpdate);
+    EXPECT_EQ(h->value(), 30);
+    EXPECT_EQ(v->value(), 70);
 }
 
 TEST(MainWindow, TheFadeInEndsBeforeTheSettingsAreRead) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace veldora {
@@ -79,6 +80,33 @@ TEST(Startup, TheProgramStartsWithTheSplashWhichHandsOverToTheMainWindow) {
     for (int i = 0; i < 200 && !started->mainWindow->isVisible(); ++i) test::processEvents(50);
     EXPECT_TRUE(started->mainWindow->isVisible());
     EXPECT_FALSE(started->splash->isVisible());
+}
+
+TEST(Startup, ClosingTheSplashEndsTheProgramAndTheMainWindowNeverAppears) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/program");
+    if (test::sampleFolder().isEmpty() || !test::copyFolder(test::sampleFolder(), folder))
+        GTEST_SKIP() << "the build has no sample program folder";
+    test::RecordingMessages messages;
+    bool closed = false, mainShown = false;
+    // Alt+F4 on the splash while it counts up: the window manager closes it.
+    QTimer::singleShot(150, qApp, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QStringLiteral("TFormLoad") && w->isVisible()) closed = w->close();
+        }
+    });
+    // Watch for the main window for longer than the splash lasts.
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, qApp, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("TForm1") && w->isVisible()) mainShown = true;
+    });
+    watch.start();
+    QTimer::singleShot(6000, qApp, [] { QCoreApplication::exit(99); });  // the program failed to end
+    EXPECT_EQ(runProgram(folder, messages), 0);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(mainShown);
 }
 
 }  // namespace
