@@ -218,9 +218,10 @@ std::variant<Plan, QString> readPlanJson(const QByteArray &json) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject()) {
-        // A plan cut short or edited by hand still names its format.
-        if (json.contains(kPlanFormat))
-            return damaged(QStringLiteral("в нём нарушена запись JSON (знак %1)").arg(error.offset + 1));
+        // A plan cut short or edited by hand: its keys come in name order, so the
+        // part about the character comes first and the format's name near the end.
+        if (json.contains(kPlanFormat) || json.contains("\"character\""))
+            return damaged(QStringLiteral("в строке %1 нарушена запись JSON").arg(json.left(error.offset).count('\n') + 1));
         return QStringLiteral("это не план Вельдоры");
     }
     const QJsonObject root = doc.object();

@@ -7,14 +7,24 @@ namespace veldora {
 void keepCurrentSettings(PlannerState &state, const PlannerState &current) {
     state.requirementCheckOn = current.requirementCheckOn;
     state.sheet.entryPanelVisible = current.sheet.entryPanelVisible;
-    state.errorLabel = current.errorLabel;
-    state.lastFailedItemName = current.lastFailedItemName;
     state.reportedSetFaults = current.reportedSetFaults;
 }
+
+namespace {
+
+// The preset failure list is put back with its step, but a preset that only
+// refilled it changed nothing the player sees.
+void ignoreFailureList(PlannerState &state, const PlannerState &current) {
+    state.errorLabel = current.errorLabel;
+    state.lastFailedItemName = current.lastFailedItemName;
+}
+
+}  // namespace
 
 bool sameCharacterAndOutfit(const PlannerState &a, const PlannerState &b) {
     PlannerState alike = a;
     keepCurrentSettings(alike, b);
+    ignoreFailureList(alike, b);
     return alike == b;
 }
 
@@ -33,7 +43,7 @@ bool UndoHistory::perform(const QString &label, const std::function<void()> &act
     // `before` is only ever put back through keepCurrentSettings, so its settings
     // may as well be today's: then == tells whether the character or outfit changed.
     keepCurrentSettings(before, planner_.state());
-    const bool changedState = !(before == planner_.state());
+    const bool changedState = !sameCharacterAndOutfit(before, planner_.state());
     if (changedState) {
         undo_.push_back({label, std::move(before), position_});
         if (int(undo_.size()) > limit_) undo_.pop_front();

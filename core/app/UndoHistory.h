@@ -17,8 +17,8 @@ class Planner;
 // step costs kilobytes even when it appends a forged copy.
 //
 // Undo leaves alone what is not the character's: the requirement-check setting
-// (kept in the settings file), whether the entry panel is open, and the messages
-// already shown (the preset failure list, set faults reported once).
+// (kept in the settings file), whether the entry panel is open, and the set
+// faults already reported once.
 class UndoHistory : public QObject {
     Q_OBJECT
 public:
@@ -88,7 +88,7 @@ private:
 void keepCurrentSettings(PlannerState &state, const PlannerState &current);
 
 // Whether two states hold the same character and outfit, whatever the settings
-// and views that undo leaves alone.
+// and views that undo leaves alone and the last preset's failure list.
 bool sameCharacterAndOutfit(const PlannerState &a, const PlannerState &b);
 
 }  // namespace veldora
