@@ -94,8 +94,16 @@ PlanMenu::PlanMenu(MainWindow &main, UndoHistory &history, UserMessages &message
     refresh();
 }
 
-void PlanMenu::undo() { history_.undo(); }
-void PlanMenu::redo() { history_.redo(); }
+// The item under the pointer may be gone with the step.
+void PlanMenu::undo() {
+    main_.hideInfo();
+    history_.undo();
+}
+
+void PlanMenu::redo() {
+    main_.hideInfo();
+    history_.redo();
+}
 
 void PlanMenu::refresh() {
     const auto caption = [](QAction *a, const QString &verb, const QString &label) {
