@@ -6,7 +6,7 @@
 #include "app/CatalogueTabs.h"
 #include "app/UndoHistory.h"
 #include "crafting/CraftingFixtures.h"
-#include "customitems/CustomItemFields.h"
+#include "customitems/CustomItemForm.h"
 #include "customitems/EquipCustomItem.h"
 
 #include <functional>
@@ -16,7 +16,7 @@ namespace veldora::test {
 inline QString u(const char *text) { return QString::fromUtf8(text); }
 
 // Helmets, a pendant and rings of the set "Стража", a two-handed sword, a shield,
-// and a set bonus for two items.
+// boots for level 9, and a set bonus for two items.
 inline Catalogue guardCatalogue() {
     CatalogueBuilder b;
     b.add(Category::Helmets, u("Обруч"), {{col::Mass, u("1,5")}, {col::Price, u("м3")}});
@@ -25,6 +25,7 @@ inline Catalogue guardCatalogue() {
     b.add(Category::Pendants, u("Кулон стража"), {{col::SetName, u("Стража")}, {col::Mass, u("0,3")}});
     b.add(Category::Rings, u("Кольцо стража"), {{col::SetName, u("Стража")}, {col::Price, u("з1")}});
     b.add(Category::Weapons, u("Двуручный меч"), {{col::TwoHanded, u("Да")}, {col::Mass, u("7")}});
+    b.add(Category::Boots, u("Сапоги героя"), {{col::ReqLevel, u("9")}});
     b.add(Category::Shields, u("Щит стража"), {{col::SetName, u("Стража")}});
     b.addSet(u("Стража"), 2, {{1, u("3")}});
     return b.catalogue;
@@ -38,16 +39,10 @@ inline int rowOf(const PlannerState &s, Category c, const QString &name) {
     return 0;
 }
 
-// A custom item as the creation window writes it, of `type`.
+// A custom item as the creation window writes it.
 inline CustomItemRecord customItem(const QString &name) {
     CustomItemRecord r;
-    for (int i = 0; i < kCustomItemFieldCount; ++i) {
-        const CustomItemField &f = kCustomItemFields[i];
-        if (f.kind == FieldKind::Flag)
-            r.setFlag(i, f.defaultText[0] == '1');
-        else
-            r.setText(i, QString::fromUtf8(f.defaultText));
-    }
+    CustomItemForm::defaults().writeInto(r, FormWindow::Creation);
     r.setText(field::Name, name);
     return r;
 }

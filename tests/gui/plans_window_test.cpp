@@ -48,12 +48,13 @@ struct Dialogs {
     PlanDialogs saved = planDialogs();
     QStringList suggested;
     int questions = 0;
-    Dialogs(const QString &file, PlanDialogs::CloseAnswer answer = PlanDialogs::CloseAnswer::Cancel) {
+    PlanDialogs::CloseAnswer answer = PlanDialogs::CloseAnswer::Cancel;
+    explicit Dialogs(const QString &file) {
         planDialogs().chooseOpen = planDialogs().chooseSave = [this, file](QWidget *, const QString &s) {
             suggested << s;
             return file;
         };
-        planDialogs().askOnClose = [this, answer](QWidget *, const QString &) {
+        planDialogs().askOnClose = [this](QWidget *, const QString &) {
             ++questions;
             return answer;
         };
@@ -185,27 +186,18 @@ TEST(PlanMenu, EveryChangeMadeInAWindowIsOneStepThatUndoesAndRedoesExactly) {
     EXPECT_EQ(named<QLineEdit>(main, QStringLiteral("Edit1"))->text(), u("1"));
 }
 
-TEST(PlanMenu, TheEntriesEndTheCharacterMenuWithTheirShortcuts) {
-    START_ON_SAMPLE(t);
-    MainWindow *main = t->program->mainWindow.get();
-    const QList<QAction *> entries = named<QMenu>(main, QStringLiteral("MenuCharacter"))->actions();
-    ASSERT_GE(entries.size(), 5);
-    EXPECT_TRUE(entries[entries.size() - 5]->isSeparator());
-    QStringList names;
-    for (qsizetype i = entries.size() - 4; i < entries.size(); ++i) names << entries[i]->objectName();
-    EXPECT_EQ(names, (QStringList{u("MenuUndo"), u("MenuRedo"), u("MenuSavePlan"), u("MenuOpenPlan")}));
-    EXPECT_EQ(named<QAction>(main, QStringLiteral("MenuUndo"))->shortcut(), QKeySequence(u("Ctrl+Z")));
-    EXPECT_EQ(named<QAction>(main, QStringLiteral("MenuRedo"))->shortcuts(),
-              (QList<QKeySequence>{QKeySequence(u("Ctrl+Y")), QKeySequence(u("Ctrl+Shift+Z"))}));
-    EXPECT_EQ(named<QAction>(main, QStringLiteral("MenuSavePlan"))->text(), u("Сохранить план..."));
-    EXPECT_EQ(named<QAction>(main, QStringLiteral("MenuSavePlan"))->shortcut(), QKeySequence(u("Ctrl+S")));
-    EXPECT_EQ(named<QAction>(main, QStringLiteral("MenuOpenPlan"))->text(), u("Открыть план..."));
-    EXPECT_EQ(named<QAction>(main, QStringLiteral("MenuOpenPlan"))->shortcut(), QKeySequence(u("Ctrl+O")));
-}
-
 TEST(PlanMenu, TheKeysUndoThePlannerUnlessATextFieldHasTheKeyboard) {
     START_ON_SAMPLE(t);
     Session s{*t};
+    // The entries end "Персонаж" after a separator.
+    const QList<QAction *> entries = named<QMenu>(s.main, QStringLiteral("MenuCharacter"))->actions();
+    QStringList names;
+    for (qsizetype i = entries.size() - 5; i < entries.size(); ++i) names << entries[i]->objectName();
+    EXPECT_TRUE(entries[entries.size() - 5]->isSeparator());
+    EXPECT_EQ(names, (QStringList{QString(), u("MenuUndo"), u("MenuRedo"), u("MenuSavePlan"), u("MenuOpenPlan")}));
+    EXPECT_EQ(s.redo->shortcuts(), (QList<QKeySequence>{QKeySequence(u("Ctrl+Y")), QKeySequence(u("Ctrl+Shift+Z"))}));
+    EXPECT_EQ(named<QAction>(s.main, QStringLiteral("MenuOpenPlan"))->shortcut(), QKeySequence(u("Ctrl+O")));
+
     s.planner.setRequirementCheckOn(false);
     s.clickInBrowser(Category::Helmets, "Шлем хитрости");
     s.clickInBrowser(Category::Pendants, "Кулон хитрости");
@@ -238,7 +230,7 @@ TEST(PlanMenu, TheKeysUndoThePlannerUnlessATextFieldHasTheKeyboard) {
     EXPECT_NE(s.planner.state().slot(Slot::Pendant).row, 0);
 }
 
-TEST(PlanMenu, APlanIsSavedAndOpenedWithTheDialogsAndTheTitleNamesIt) {
+TEST(PlanMenu, APlanIsSavedAndOpenedTheTitleNamesItAndClosingAsksOnceAboutChanges) {
     START_ON_SAMPLE(t);
     Session s{*t};
     const QString path = t->folder + QStringLiteral("/../Уклонист.json");
@@ -247,6 +239,8 @@ TEST(PlanMenu, APlanIsSavedAndOpenedWithTheDialogsAndTheTitleNamesIt) {
     s.planner.setRequirementCheckOn(false);
     s.clickInBrowser(Category::Helmets, "Шлем хитрости");
     trigger(s.main, "N515");
+    EXPECT_TRUE(s.main->close()) << "no plan: nothing to ask";
+    s.main->show();
 
     trigger(s.main, "MenuSavePlan");
     EXPECT_EQ(dialogs.suggested, QStringList{t->folder + u("/План.json")}) << "a new plan starts in the program folder";
@@ -254,16 +248,15 @@ TEST(PlanMenu, APlanIsSavedAndOpenedWithTheDialogsAndTheTitleNamesIt) {
     EXPECT_EQ(s.main->windowTitle(), u("Уклонист[*] — .:: Вельдора :: By Morvessa ::."));
     EXPECT_FALSE(s.main->isWindowModified());
     EXPECT_EQ(QSettings(u("Вельдора"), u("Вельдора")).value(u("plans/folder")).toString(), QFileInfo(path).absolutePath());
-
     s.clickInBrowser(Category::Pendants, "Кулон хитрости");
     EXPECT_TRUE(s.main->isWindowModified());
     s.history.undo();
     EXPECT_FALSE(s.main->isWindowModified()) << "undo led back to the saved plan";
+
     trigger(s.main, "N21");
     trigger(s.main, "MenuEnterCharacter");
     named<QLineEdit>(s.main, QStringLiteral("Edit1"))->setText(u("30"));
     click(s.main, "Button_ok");
-
     trigger(s.main, "MenuOpenPlan");
     EXPECT_EQ(dialogs.suggested.last(), path);
     EXPECT_TRUE(sameCharacterAndOutfit(s.planner.state(), saved)) << test::firstDifference(s.planner.state(), saved);
@@ -272,48 +265,22 @@ TEST(PlanMenu, APlanIsSavedAndOpenedWithTheDialogsAndTheTitleNamesIt) {
     EXPECT_EQ(s.undo->text(), u("Отменить: Открыть план «Уклонист»"));
     EXPECT_EQ(fileBytes(t->folder + QStringLiteral("/ini.ini")), ini) << "ini.ini keeps its two bytes";
 
-    // A file that is no plan: said, and nothing changes.
-    const QString foreign = t->folder + QStringLiteral("/ini.ini");
-    planDialogs().chooseOpen = [&](QWidget *, const QString &) { return foreign; };
-    t->messages.messages.clear();
-    trigger(s.main, "MenuOpenPlan");
-    EXPECT_EQ(t->messages.messages, QStringList{u("План «ini.ini» не открыт: это не план Вельдоры.")});
-    EXPECT_TRUE(sameCharacterAndOutfit(s.planner.state(), saved));
-    EXPECT_EQ(s.main->windowTitle(), u("Уклонист[*] — .:: Вельдора :: By Morvessa ::."));
-}
-
-TEST(PlanMenu, ClosingWithUnsavedChangesAsksOnceAndCancelKeepsTheWindow) {
-    START_ON_SAMPLE(t);
-    Session s{*t};
-    const QString path = t->folder + QStringLiteral("/План.json");
-    s.planner.setRequirementCheckOn(false);
-    {
-        Dialogs dialogs(path, PlanDialogs::CloseAnswer::Cancel);
-        s.clickInBrowser(Category::Helmets, "Шлем хитрости");
-        EXPECT_TRUE(s.main->close()) << "no plan: nothing to ask";
-        EXPECT_EQ(dialogs.questions, 0);
-        s.main->show();
-        test::processEvents();
-
-        trigger(s.main, "MenuSavePlan");
-        EXPECT_TRUE(s.main->close()) << "saved: nothing to ask";
-        s.main->show();
-        s.clickInBrowser(Category::Pendants, "Кулон хитрости");
-        EXPECT_FALSE(s.main->close());
-        EXPECT_EQ(dialogs.questions, 1);
-        EXPECT_TRUE(s.main->isVisible());
-    }
-    {
-        Dialogs dialogs(path, PlanDialogs::CloseAnswer::Save);
-        EXPECT_TRUE(s.main->close());
-        EXPECT_EQ(dialogs.questions, 1);
-        EXPECT_EQ(std::get<Plan>(loadPlanFile(path)), planOf(s.planner.state())) << "saved on the way out";
-        s.main->show();
-        click(s.main, "Image_helmet");
-        ASSERT_FALSE(s.history.isClean());
-        EXPECT_TRUE(s.main->close()) << "asked once: the answer stands for the rest of the run";
-        EXPECT_EQ(dialogs.questions, 1);
-    }
+    // Closing: unchanged, nothing is asked; changed, "Отмена" keeps the window,
+    // "Сохранить" saves on the way out, and the question is not asked again.
+    EXPECT_TRUE(s.main->close());
+    s.main->show();
+    click(s.main, "Image_helmet");
+    EXPECT_FALSE(s.main->close());
+    EXPECT_TRUE(s.main->isVisible());
+    dialogs.answer = PlanDialogs::CloseAnswer::Save;
+    EXPECT_TRUE(s.main->close());
+    EXPECT_EQ(dialogs.questions, 2);
+    EXPECT_EQ(std::get<Plan>(loadPlanFile(path)), planOf(s.planner.state()));
+    s.main->show();
+    s.clickInBrowser(Category::Helmets, "Шлем хитрости");
+    ASSERT_FALSE(s.history.isClean());
+    EXPECT_TRUE(s.main->close());
+    EXPECT_EQ(dialogs.questions, 2);
 }
 
 }  // namespace
