@@ -123,6 +123,24 @@ TEST(UndoHistory, ANestedActionBelongsToTheOuterStepAndABypassIsNoticed) {
     EXPECT_TRUE(f.history.hasUnrecordedChange());
 }
 
+TEST(UndoHistory, AForgeOpenedOnACopyThatWasUndoneForgesNothing) {
+    HistoryFixture f;
+    f.perform(wear(f.state(), Category::Helmets, "Шлем стража"));
+    f.perform(forgeHelmetCopper(1));
+    Forge opened;  // the window stays open on the copy
+    chooseForgeEntry(f.planner, opened, kForgeMenu[0]);
+    opened.plus(forgePair("PButton_Bron"));
+    f.history.undo();
+    f.perform(forgeHelmetCopper(3));  // another copy in the same row
+    ASSERT_EQ(f.row(Slot::Helmet), opened.row);
+    const PlannerState before = f.state();
+    f.messages.shown.clear();
+    EXPECT_EQ(applyForge(f.planner, opened), ForgeResult::Refused);
+    EXPECT_EQ(f.state(), before);
+    EXPECT_EQ(f.messages.shown, QStringList{u("Предмет «Шлем стража» не закован: на его слоте теперь другой предмет "
+                                              "или другая копия; откройте ковку снова из меню «Ковать».")});
+}
+
 TEST(ActionLabels, PresetsAreNamedByTheirCaptionsBelowTheirGroup) {
     // The preset reached by following captions down the menu.
     const auto label = [](std::initializer_list<const char *> path) {
