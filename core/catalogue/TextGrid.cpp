@@ -19,7 +19,8 @@ void TextGrid::setCell(int column, int row, const QString &text) {
         throw std::out_of_range("TextGrid::setCell outside the table");
     if (row >= storedRows()) rows_.resize(row + 1);
     QVector<QString> &cells = rows_[row];
-    if (cells.size() < columns_) cells.resize(columns_);
+    // Allocated at its full width at once: a grown vector would keep spare room.
+    if (cells.isEmpty()) cells = QVector<QString>(columns_);
     cells[column] = text;
 }
 
