@@ -2,6 +2,8 @@
 
 #include "app/Planner.h"
 
+#include <algorithm>
+
 namespace veldora {
 
 void keepCurrentSettings(PlannerState &state, const PlannerState &current) {
@@ -37,9 +39,15 @@ bool UndoHistory::perform(const QString &label, const std::function<void()> &act
         return false;
     }
     PlannerState before = planner_.state();
-    ++depth_;
-    action();
-    --depth_;
+    struct Depth {
+        int &depth;
+        explicit Depth(int &d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+    };
+    {
+        const Depth inside(depth_);
+        action();
+    }
     // `before` is only ever put back through keepCurrentSettings, so its settings
     // may as well be today's: then == tells whether the character or outfit changed.
     keepCurrentSettings(before, planner_.state());

@@ -89,7 +89,7 @@ PlanMenu::PlanMenu(MainWindow &main, UndoHistory &history, UserMessages &message
     connect(main.menuEntry("MenuSavePlan"), &QAction::triggered, this, &PlanMenu::savePlan);
     connect(main.menuEntry("MenuOpenPlan"), &QAction::triggered, this, &PlanMenu::openPlan);
     connect(&history_, &UndoHistory::changed, this, &PlanMenu::refresh);
-    main.installEventFilter(this);
+    // Sees the main window's closing and the keys of its text fields.
     qApp->installEventFilter(this);
     refresh();
 }
