@@ -48,9 +48,6 @@ bool UndoHistory::perform(const QString &label, const std::function<void()> &act
         const Depth inside(depth_);
         action();
     }
-    // `before` is only ever put back through keepCurrentSettings, so its settings
-    // may as well be today's: then == tells whether the character or outfit changed.
-    keepCurrentSettings(before, planner_.state());
     const bool changedState = !sameCharacterAndOutfit(before, planner_.state());
     if (changedState) {
         undo_.push_back({label, std::move(before), position_});
