@@ -22,7 +22,7 @@ namespace {
 
 const QStringList kTables{QStringLiteral("Предметы"), QStringLiteral("Фулы Бонус"), QStringLiteral("Отчёты")};
 
-QByteArray le(quint32 v, int bytes) {
+QByteArray le(quint64 v, int bytes) {
     QByteArray b;
     for (int i = 0; i < bytes; ++i) b.append(char((v >> (8 * i)) & 0xFF));
     return b;
