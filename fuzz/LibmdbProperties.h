@@ -7,7 +7,6 @@
 #include "StderrCapture.h"
 
 #include <QByteArray>
-#include <QDir>
 
 #include <mdbtools.h>
 
@@ -16,7 +15,7 @@ namespace veldora::fuzz {
 // `mdb` is any open database: libmdb takes its text conversion and page buffer from it.
 inline QByteArray libmdbParsesProperties(MdbHandle *mdb, const QByteArray &blob) {
     const GuardedBytes copy(blob);
-    testing::StderrCapture capture(QDir::temp().filePath(QStringLiteral("veldora-props-stderr-%1").arg(getpid())));
+    testing::StderrCapture capture;
     if (GPtrArray *blocks = mdb_kkd_to_props(mdb, copy.data(), size_t(blob.size()))) {
         for (guint i = 0; i < blocks->len; ++i) mdb_free_props(static_cast<MdbProperties *>(g_ptr_array_index(blocks, i)));
         g_ptr_array_free(blocks, TRUE);

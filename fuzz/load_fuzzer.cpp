@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         __builtin_trap();
     file.close();
 
-    veldora::testing::StderrCapture capture(folder.filePath(QStringLiteral("stderr.txt")));
+    veldora::testing::StderrCapture capture;
     const veldora::CatalogueLoad load = veldora::loadCatalogue(folder.path());
     const QByteArray said = capture.release();
     if (!said.isEmpty()) {

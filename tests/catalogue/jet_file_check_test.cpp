@@ -67,7 +67,7 @@ CatalogueLoad load(const QByteArray &file, QTemporaryDir &dir) {
     EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
     out.write(file);
     out.close();
-    StderrCapture capture(dir.filePath(QStringLiteral("stderr.txt")));
+    StderrCapture capture;
     CatalogueLoad result = loadCatalogue(dir.path());
     EXPECT_EQ(capture.release(), QByteArray());
     return result;

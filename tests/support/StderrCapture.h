@@ -1,45 +1,46 @@
 #pragma once
 
-// Sends what the process writes to stderr into a file while it lives; release() gives it
-// back. libmdb reports what it finds wrong in a file only there.
+// Collects what is written through the C `stderr` stream while it lives; release() gives it
+// back. libmdb reports what it finds wrong in a file only there. The stream is swapped,
+// not the descriptor, so a sanitizer's report of a crash still reaches the terminal.
 
 #include <QByteArray>
-#include <QString>
 
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 namespace veldora::testing {
 
 class StderrCapture {
 public:
-    explicit StderrCapture(const QString &path) {
+    StderrCapture() {
         std::fflush(stderr);
-        saved_ = dup(2);
-        file_ = std::fopen(qPrintable(path), "w+");
-        dup2(fileno(file_), 2);
+        saved_ = stderr;
+        stream_ = open_memstream(&text_, &size_);
+        if (stream_) stderr = stream_;
     }
-    ~StderrCapture() { release(); }
+    ~StderrCapture() {
+        release();
+        std::free(text_);
+    }
     StderrCapture(const StderrCapture &) = delete;
     StderrCapture &operator=(const StderrCapture &) = delete;
 
     QByteArray release() {
-        if (saved_ < 0) return {};
-        std::fflush(stderr);
-        dup2(saved_, 2);
-        close(saved_);
-        saved_ = -1;
-        std::rewind(file_);
-        QByteArray text;
-        char buffer[4096];
-        while (size_t n = std::fread(buffer, 1, sizeof buffer, file_)) text.append(buffer, qsizetype(n));
-        std::fclose(file_);
-        return text;
+        if (!stream_) return result_;
+        stderr = saved_;
+        std::fclose(stream_);
+        stream_ = nullptr;
+        result_ = QByteArray(text_, qsizetype(size_));
+        return result_;
     }
 
 private:
-    int saved_ = -1;
-    FILE *file_ = nullptr;
+    FILE *saved_ = nullptr;
+    FILE *stream_ = nullptr;
+    char *text_ = nullptr;
+    size_t size_ = 0;
+    QByteArray result_;
 };
 
 }  // namespace veldora::testing
