@@ -53,6 +53,19 @@ std::vector<Seed> databaseSeeds() {
     };
 }
 
+std::vector<Seed> tinySeeds() {
+    // One table of one column: small files whose bytes are mostly catalogue structure.
+    const std::vector<jet::Table> tables{
+        {QStringLiteral("Предметы"), {{QStringLiteral("ID"), jet::ColumnType::AutoNumber, 0}}, {{QString()}, {QString()}}}};
+    std::vector<Seed> seeds;
+    const std::pair<const char *, jet::LongValueForm> forms[] = {
+        {"inline", jet::LongValueForm::Inline}, {"row", jet::LongValueForm::OneRow}, {"chain", jet::LongValueForm::Chain}};
+    for (const auto &[name, form] : forms)
+        seeds.push_back({QStringLiteral("tiny-properties-%1.mdb").arg(QLatin1String(name)),
+                         jet::buildDatabase(tables, {{0, tableBlob(QStringLiteral("ID"), form == jet::LongValueForm::Chain ? 150 : 2), form}}).bytes});
+    return seeds;
+}
+
 std::vector<Seed> propertySeeds() {
     return {
         {QStringLiteral("seed-table.bin"), tableBlob(QStringLiteral("Название"), 3)},

@@ -15,7 +15,8 @@ struct Seed {
     QByteArray bytes;
 };
 
-std::vector<Seed> databaseSeeds();
+std::vector<Seed> databaseSeeds();  // named seed-*: each loads
+std::vector<Seed> tinySeeds();      // databases that lack the fields the loader needs
 std::vector<Seed> propertySeeds();
 
 }  // namespace veldora::fuzz

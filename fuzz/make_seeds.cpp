@@ -13,8 +13,10 @@ int main(int argc, char **argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    std::vector<veldora::fuzz::Seed> files = veldora::fuzz::databaseSeeds();
+    for (veldora::fuzz::Seed &s : veldora::fuzz::tinySeeds()) files.push_back(std::move(s));
     const std::pair<const char *, std::vector<veldora::fuzz::Seed>> groups[] = {
-        {"files", veldora::fuzz::databaseSeeds()}, {"properties", veldora::fuzz::propertySeeds()}};
+        {"files", files}, {"properties", veldora::fuzz::propertySeeds()}};
     for (const auto &[folder, seeds] : groups) {
         if (!out.mkpath(QString::fromLatin1(folder))) return 1;
         for (const veldora::fuzz::Seed &s : seeds) {
