@@ -148,7 +148,7 @@ TEST(JetFileCheck, PropertyBlobsThatLibmdbWouldReadPastAreRefusedByName) {
 
 // Faults in the long value around the blob and in the catalogue's own definition, made by
 // changing bytes of a sound file.
-TEST(JetFileCheck, LongValueChainsAndCatalogueColumnsAsLibmdbReadsThem) {
+TEST(JetFileCheck, LongValueChainsCatalogueColumnsAndMapsAsLibmdbReadsThem) {
     const QByteArray sound = jet::propertyBlob({{QString(), {{QStringLiteral("Description"), jet::prop::Memo,
                                                               jet::textValue(QStringLiteral("д").repeated(1150))}}}});
     const QByteArray good = build(sound, jet::LongValueForm::Chain);
@@ -173,4 +173,16 @@ TEST(JetFileCheck, LongValueChainsAndCatalogueColumnsAsLibmdbReadsThem) {
     EXPECT_EQ(problem(longS), QStringLiteral("в системном каталоге нет поля Flags"));
     QTemporaryDir dir;
     EXPECT_TRUE(load(longS, dir).error.contains(QStringLiteral("нет поля Flags")));
+
+    // A page map whose start and bit add up past 2^32: counted as libmdb counts, the page
+    // is beyond the file, not the table's first data page that a wrapped sum would give.
+    const qsizetype usagePage = 3 * 4096;
+    const qsizetype map = usagePage + (uchar(good[usagePage + 18]) | uchar(good[usagePage + 19]) << 8);  // row 2: Предметы
+    const quint32 dataPage = quint32(uchar(good[map + 1])) | quint32(uchar(good[map + 2])) << 8;
+    QByteArray wrapped = changed(map + 1, le(0xFFFFFFFBu, 4) + QByteArray(64, '\0'));
+    wrapped[map + 5 + (5 + dataPage) / 8] = char(1 << ((5 + dataPage) % 8));
+    const quint32 tdefPage = dataPage - 2;  // the definition of 133 columns takes two pages
+    EXPECT_EQ(problem(wrapped), QStringLiteral("карта страниц таблицы на странице %1: страница %2 за пределами файла")
+                                    .arg(tdefPage)
+                                    .arg(quint64(1) << 32 | dataPage));
 }
