@@ -9,6 +9,7 @@
 #include "crafting/CraftingMenus.h"
 #include "customitems/CustomItemWindows.h"
 #include "views/BrowserWindow.h"
+#include "views/ChoosingAids.h"
 #include "pages/HistoryWindow.h"
 #include "pages/PageWindow.h"
 #include "pages/TutorialWindow.h"
@@ -79,6 +80,7 @@ std::unique_ptr<StartedProgram> startProgram(const QString &programFolder, UserM
     started->mainWindow->setBrowser(browser);
     connectCraftingMenus(*started->mainWindow, *started->planner);
     installCustomItemWindows(*started->mainWindow, *started->planner, messages, programFolder);
+    installChoosingAids(*started->mainWindow, *browser, *started->planner);
 
     MainWindow &mainWindow = *started->mainWindow;
     const Planner *planner = started->planner.get();

@@ -4,6 +4,9 @@
 #include "art/Fonts.h"
 
 #include <QLabel>
+#include <QStringList>
+
+#include <algorithm>
 #include <QMouseEvent>
 
 namespace veldora {
@@ -42,7 +45,38 @@ InfoPanel::InfoPanel(QWidget *parent) : QFrame(parent) {
     requirementsCaption_->setText(QStringLiteral("Требования:"));
     requirements_ = addLabel("Label_info3", verdanaFont(11), black, 6);
     for (QLabel *l : {actionCaption_, featuresCaption_, requirementsCaption_}) l->adjustSize();
+    summary_ = addLabel("Label_choice_missing", verdanaFont(11), black, 6);
+    changesCaption_ = addLabel("Label_choice_caption", verdanaFont(13, true), QColor(68, 68, 68), 20);
+    changes_ = addLabel("Label_choice", verdanaFont(11), black, 6);
+    for (QLabel *l : {summary_, changes_}) {
+        l->setTextFormat(Qt::RichText);
+        l->setWordWrap(true);
+    }
+    for (QLabel *l : {summary_, changesCaption_, changes_}) l->hide();
     hide();
+}
+
+QString toneLinesHtml(const QVector<ToneLine> &lines) {
+    QStringList html;
+    for (const ToneLine &line : lines) {
+        const QString text = line.text.toHtmlEscaped();
+        switch (line.tone) {
+        case Tone::Plain:
+            html << text;
+            break;
+        case Tone::Gain:
+            html << QStringLiteral("<span style=\"color:#007800\">%1</span>").arg(text);
+            break;
+        case Tone::Loss:
+        case Tone::Unmet:
+            html << QStringLiteral("<span style=\"color:#d20000\">%1</span>").arg(text);
+            break;
+        case Tone::Heading:
+            html << QStringLiteral("<b>%1</b>").arg(text);
+            break;
+        }
+    }
+    return html.join(QStringLiteral("<br>"));
 }
 
 QLabel *InfoPanel::addLabel(const char *objectName, const QFont &font, const QColor &colour, int left) {
@@ -78,8 +112,57 @@ void InfoPanel::setInfo(const ItemInfoText &info) {
     setBlock(features_, blockToLabelText(info.features));
     requirementsCaption_->move(requirementsCaption_->x(), below(features_));
     requirements_->move(requirements_->x(), below(requirementsCaption_));
+    requirements_->setTextFormat(Qt::PlainText);
     setBlock(requirements_, blockToLabelText(info.requirements));
+    for (QLabel *l : {summary_, changesCaption_, changes_}) l->hide();
     setFixedHeight(below(requirements_) + 10);
+}
+
+void InfoPanel::setChoice(const ChoiceText &choice, int maxHeight) {
+    auto below = [](const QLabel *label) { return label->y() + label->height(); };
+    // Wrapped lines stay within the panel, as long as a change's caption may be.
+    auto setLines = [&](QLabel *label, const QVector<ToneLine> &lines, int top) {
+        label->setText(toneLinesHtml(lines));
+        const int width = kWidth - label->x() - 6;
+        label->setFixedWidth(width);
+        // The label's measure keeps to the last fixed height; free it first.
+        label->setMinimumHeight(0);
+        label->setMaximumHeight(QWIDGETSIZE_MAX);
+        label->setFixedHeight(label->heightForWidth(width));
+        label->move(label->x(), top);
+        label->show();
+    };
+    if (!choice.requirements.isEmpty()) {
+        requirements_->setTextFormat(Qt::RichText);
+        requirements_->setText(toneLinesHtml(choice.requirements));
+        requirements_->adjustSize();
+    }
+    int bottom = below(requirements_);
+    if (!choice.summary.isEmpty()) {
+        setLines(summary_, choice.summary, bottom);
+        bottom = below(summary_);
+    }
+    if (!choice.changeHeading.isEmpty()) {
+        changesCaption_->setText(choice.changeHeading);
+        changesCaption_->adjustSize();
+        changesCaption_->move(changesCaption_->x(), bottom);
+        changesCaption_->show();
+        bottom = below(changesCaption_);
+        if (!choice.changes.isEmpty()) {
+            setLines(changes_, choice.changes, bottom);
+            // Fewer lines until the panel fits; the last one says how many are left out.
+            int keep = int(choice.changes.size());
+            while (below(changes_) + 10 > maxHeight && keep > 1) {
+                // About one line per 14 pixels too many, at least one.
+                keep = std::max(1, keep - 1 - std::max(0, (below(changes_) + 10 - maxHeight) / 14));
+                QVector<ToneLine> lines = choice.changes.mid(0, keep);
+                lines.append({QStringLiteral("… и ещё %1").arg(choice.changes.size() - keep), Tone::Plain});
+                setLines(changes_, lines, bottom);
+            }
+            bottom = below(changes_);
+        }
+    }
+    setFixedHeight(bottom + 10);
 }
 
 void InfoPanel::mouseMoveEvent(QMouseEvent *event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "views/ChoiceText.h"
 #include "views/ItemInfoText.h"
 
 #include <QFrame>
@@ -18,7 +19,17 @@ public:
     explicit InfoPanel(QWidget *parent);
 
     // Writes the five texts and lays the blocks out; the panel's height follows.
+    // Whatever setChoice added before is gone again.
     void setInfo(const ItemInfoText &info);
+    // After setInfo: marks the requirement lines the character lacks, adds the
+    // level and free-point lines under them and the block of what choosing the
+    // item would change; the panel grows to hold them, up to `maxHeight`: the
+    // change lines that do not fit are counted in a last line instead.
+    void setChoice(const ChoiceText &choice, int maxHeight = kMaxChoiceHeight);
+
+    // Placed by either window's rule, a panel this high stays within the browser
+    // (its 900 pixels) and within the main window's first screen.
+    static constexpr int kMaxChoiceHeight = 570;
 
     QLabel *nameLabel() const { return name_; }
 
@@ -37,7 +48,13 @@ private:
     QLabel *features_;
     QLabel *requirementsCaption_;
     QLabel *requirements_;
+    QLabel *summary_;
+    QLabel *changesCaption_;
+    QLabel *changes_;
 };
+
+// A text of lines in their tones for a rich-text label, every line escaped.
+QString toneLinesHtml(const QVector<ToneLine> &lines);
 
 // Blocks end every line with a carriage return; a label breaks lines on line feeds
 // and would show the last one as an extra empty line.
