@@ -114,7 +114,10 @@ void InfoPanel::setInfo(const ItemInfoText &info) {
     requirements_->move(requirements_->x(), below(requirementsCaption_));
     requirements_->setTextFormat(Qt::PlainText);
     setBlock(requirements_, blockToLabelText(info.requirements));
-    for (QLabel *l : {summary_, changesCaption_, changes_}) l->hide();
+    for (QLabel *l : {summary_, changesCaption_, changes_}) {
+        l->hide();
+        l->clear();
+    }
     setFixedHeight(below(requirements_) + 10);
 }
 
