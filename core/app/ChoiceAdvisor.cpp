@@ -30,6 +30,7 @@ void ChoiceAdvisor::forgetIfChanged() {
     catalogue_.clear();
     wearable_.clear();
     worn_.fill(std::nullopt);
+    rangeKnown_ = false;
 }
 
 Planner ChoiceAdvisor::trialPlanner(TrialMessages &messages, bool checkOn) const {
@@ -93,21 +94,93 @@ ItemChoice ChoiceAdvisor::wornItem(Slot slot) {
     return choice;
 }
 
+const std::optional<ChoiceAdvisor::CheckRange> &ChoiceAdvisor::checkRange() {
+    if (rangeKnown_) return range_;
+    rangeKnown_ = true;
+    range_.reset();
+    const PlannerState &s = planner_.state();
+    CheckRange range;
+    for (int r = 0; r < kPointRowCount; ++r)
+        range.low[r] = range.high[r] = s.sheet.value(kPointRows[r].own) + s.sheet.value(kPointRows[r].items);
+    std::array<qint64, kPointRowCount> most{}, least{};
+    for (const SlotInfo &info : kSlots) {
+        const int worn = s.slot(info.slot).row;
+        if (worn == 0) continue;
+        const auto read = readItem(s.catalogue.table(planner_.slotCategory(info.slot)), worn);
+        const auto *item = std::get_if<ItemValues>(&read);
+        if (!item) return range_;
+        for (int e = 0; e < kItemEffectCount; ++e) {
+            if (kItemEffects[e].kind != EffectKind::ItemTotal) continue;
+            for (int r = 0; r < kPointRowCount; ++r)
+                if (kPointRows[r].items == kItemEffects[e].label) {
+                    most[r] = std::max(most[r], qint64(item->amounts[e]));
+                    least[r] = std::min(least[r], qint64(item->amounts[e]));
+                }
+        }
+    }
+    for (int r = 0; r < kPointRowCount; ++r) {
+        range.low[r] -= most[r];
+        range.high[r] -= least[r];
+    }
+    range_ = range;
+    return range_;
+}
+
 bool ChoiceAdvisor::wearable(int tab, int row) {
     if (tab < 0 || tab >= kCatalogueTabCount) return false;
     forgetIfChanged();
+    return decideWearable(tab, row);
+}
+
+QVector<int> ChoiceAdvisor::wearableRows(int tab) {
+    QVector<int> rows;
+    if (tab < 0 || tab >= kCatalogueTabCount) return rows;
+    forgetIfChanged();
+    const int n = planner_.state().catalogue.table(kCatalogueTabs[tab].category).rowCount() - 1;
+    for (int row = 1; row <= n; ++row)
+        if (decideWearable(tab, row)) rows.append(row);
+    return rows;
+}
+
+bool ChoiceAdvisor::decideWearable(int tab, int row) {
     const auto kept = wearable_.find(catalogueKey(tab, row));
     if (kept != wearable_.end()) return kept->second;
 
+    // Most items are decided without trying the click: by the level, which no
+    // click changes, or by the range the check's values lie in.
+    const PlannerState &s = planner_.state();
+    const auto read = readItem(s.catalogue.table(kCatalogueTabs[tab].category), row);
+    const auto *item = std::get_if<ItemValues>(&read);
+    std::optional<bool> ok;
+    if (!item) {
+        ok = false;
+    } else if (const auto &range = checkRange()) {
+        const auto meets = [&](const std::array<qint64, kPointRowCount> &have) {
+            for (const RequirementColumn &c : kRequirementColumns) {
+                if (c.itemColumn == 0) continue;
+                const qint64 required = item->requirements[c.column];
+                if (c.pointRow < 0 ? required > s.points.level : have[c.pointRow] < required) return false;
+            }
+            return true;
+        };
+        if (meets(range->low))
+            ok = true;
+        else if (!meets(range->high))
+            ok = false;
+    }
+    if (!ok) ok = tryWearing(tab, row);
+    wearable_[catalogueKey(tab, row)] = *ok;
+    return *ok;
+}
+
+bool ChoiceAdvisor::tryWearing(int tab, int row) {
     ++trials_;
     TrialMessages messages;
     Planner trial = trialPlanner(messages, true);
     trial.clickCatalogueItem(tab, row);
     std::optional<MissingRequirements> check = trial.lastRequirementCheck();
     if (!check) check = missingNow(kCatalogueTabs[tab].category, row);
-    const bool ok = check && check->met();
-    wearable_[catalogueKey(tab, row)] = ok;
-    return ok;
+    return check && check->met();
 }
 
 }  // namespace veldora

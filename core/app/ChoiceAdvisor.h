@@ -42,11 +42,23 @@ public:
     ItemChoice wornItem(Slot slot);
     // Whether the requirement check lets the character wear the item now.
     bool wearable(int tab, int row);
+    // The catalogue rows of `tab` (1..N) that are wearable, in row order.
+    QVector<int> wearableRows(int tab);
 
     // How many clicks have been tried on copies so far (the cache keeps it low).
     int trials() const { return trials_; }
 
 private:
+    // Own value + items of each point row that the requirement check can meet: a
+    // click empties at most the slot it fills before it checks, so the values lie
+    // between what every item worn gives and what none of them takes away.
+    struct CheckRange {
+        std::array<qint64, kPointRowCount> low{}, high{};
+    };
+    const std::optional<CheckRange> &checkRange();
+    bool tryWearing(int tab, int row);
+    bool decideWearable(int tab, int row);
+
     void forgetIfChanged();
     Planner trialPlanner(TrialMessages &messages, bool checkOn) const;
     std::optional<MissingRequirements> missingNow(Category category, int row) const;
@@ -56,6 +68,8 @@ private:
     std::unordered_map<int, ItemChoice> catalogue_;
     std::unordered_map<int, bool> wearable_;
     std::array<std::optional<ItemChoice>, kSlotCount> worn_;
+    bool rangeKnown_ = false;           // worked out for the state seen
+    std::optional<CheckRange> range_;  // nothing when a worn row is unreadable
     int trials_ = 0;
 };
 

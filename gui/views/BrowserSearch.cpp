@@ -16,8 +16,8 @@
 namespace veldora {
 
 BrowserSearch::BrowserSearch(BrowserWindow &browser, const Catalogue &catalogue,
-                             std::function<bool(int, int)> wearable, bool onlyWearable)
-    : QObject(&browser), browser_(browser), search_(catalogue), wearable_(std::move(wearable)) {
+                             std::function<QVector<int>(int)> wearableRows, bool onlyWearable)
+    : QObject(&browser), browser_(browser), search_(catalogue), wearableRows_(std::move(wearableRows)) {
     setObjectName(QStringLiteral("BrowserSearch"));
     for (int t = 0; t < browser_.tabCount(); ++t) captions_ << browser_.pageControl()->tabText(t);
     captionFont_ = browser_.pageControl()->tabBar()->font();
@@ -65,28 +65,33 @@ void BrowserSearch::refilter(bool typed) {
     const bool byName = !searchKey(query).isEmpty();
     const bool byCharacter = box_->isChecked();
     QTabWidget *pages = browser_.pageControl();
+    // While narrowed the captions are a size smaller and closer, so that the counts
+    // fit beside them.
+    const bool compact = byName || byCharacter;
+    if (compact != compactCaptions_) {
+        compactCaptions_ = compact;
+        pages->tabBar()->setFont(compact ? verdanaFont(captionFont_.pixelSize() - 1) : captionFont_);
+        pages->tabBar()->setStyleSheet(compact ? QStringLiteral("QTabBar::tab { padding: 3px 1px; }") : QString());
+    }
     for (int t = 0; t < browser_.tabCount(); ++t) {
         CatalogueGrid *grid = browser_.grid(t);
         if (!byName && !byCharacter) {
             if (narrowed_[t]) grid->showRows(nullptr);
             narrowed_[t] = false;
             if (pages->tabText(t) != captions_[t]) pages->setTabText(t, captions_[t]);
-            if (t == 0) {
-                pages->tabBar()->setFont(captionFont_);
-                pages->tabBar()->setStyleSheet(QString());
-            }
         } else {
-            QVector<int> rows = byName ? search_.matches(t, query) : QVector<int>();
-            if (!byName)
-                for (int r = 1; r <= grid->pictureCount(); ++r) rows.append(r);
-            if (byCharacter) rows.removeIf([&](int row) { return !wearable_(t, row); });
+            QVector<int> rows;
+            if (!byCharacter) {
+                rows = search_.matches(t, query);
+            } else {
+                rows = wearableRows_(t);
+                if (byName) {
+                    const QVector<int> named = search_.matches(t, query);
+                    rows.removeIf([&](int row) { return !std::binary_search(named.begin(), named.end(), row); });
+                }
+            }
             if (!narrowed_[t] || rows != grid->shownRows()) grid->showRows(&rows);
             narrowed_[t] = true;
-            // A size smaller and closer, so that the counts fit beside the captions.
-            if (t == 0) {
-                pages->tabBar()->setFont(verdanaFont(captionFont_.pixelSize() - 1));
-                pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 1px; }"));
-            }
             const QString caption = QStringLiteral("%1 %2").arg(captions_[t]).arg(rows.size());
             if (pages->tabText(t) != caption) pages->setTabText(t, caption);
         }

@@ -27,7 +27,8 @@ public:
     static constexpr int kFieldLeft = 24, kFieldTop = 1, kFieldWidth = 200, kFieldHeight = 17;
     static constexpr int kBoxLeft = 236, kBoxWidth = 190;
 
-    BrowserSearch(BrowserWindow &browser, const Catalogue &catalogue, std::function<bool(int tab, int row)> wearable,
+    // `wearableRows` gives the rows of a tab that the character may wear now.
+    BrowserSearch(BrowserWindow &browser, const Catalogue &catalogue, std::function<QVector<int>(int tab)> wearableRows,
                   bool onlyWearable);
 
     QLineEdit *field() const { return field_; }
@@ -52,9 +53,10 @@ private:
 
     BrowserWindow &browser_;
     CatalogueSearch search_;
-    std::function<bool(int, int)> wearable_;
+    std::function<QVector<int>(int)> wearableRows_;
     QStringList captions_;
     QFont captionFont_;
+    bool compactCaptions_ = false;
     QVector<bool> narrowed_;  // by tab: shows a chosen set of rows
     QLineEdit *field_;
     QCheckBox *box_;

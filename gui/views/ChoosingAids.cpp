@@ -41,7 +41,7 @@ ChoosingAids::ChoosingAids(MainWindow &main, BrowserWindow &browser, Planner &pl
     levelColour_ = textColour(main_.sheetLabel(Lbl::LTreb_Lvl));
 
     search_ = new BrowserSearch(
-        browser, planner_.state().catalogue, [this](int tab, int row) { return advisor_.wearable(tab, row); },
+        browser, planner_.state().catalogue, [this](int tab) { return advisor_.wearableRows(tab); },
         settings_.onlyWearable());
     connect(search_, &BrowserSearch::onlyWearableChanged, this, [this](bool on) { settings_.setOnlyWearable(on); });
 

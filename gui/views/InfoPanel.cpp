@@ -2,6 +2,7 @@
 
 #include "art/Artwork.h"
 #include "art/Fonts.h"
+#include "views/ToneLines.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -45,14 +46,14 @@ InfoPanel::InfoPanel(QWidget *parent) : QFrame(parent) {
     requirementsCaption_->setText(QStringLiteral("Требования:"));
     requirements_ = addLabel("Label_info3", verdanaFont(11), black, 6);
     for (QLabel *l : {actionCaption_, featuresCaption_, requirementsCaption_}) l->adjustSize();
-    summary_ = addLabel("Label_choice_missing", verdanaFont(11), black, 6);
+    summary_ = new ToneLinesView(verdanaFont(11), this);
+    summary_->setObjectName(QStringLiteral("Label_choice_missing"));
     changesCaption_ = addLabel("Label_choice_caption", verdanaFont(13, true), QColor(68, 68, 68), 20);
-    changes_ = addLabel("Label_choice", verdanaFont(11), black, 6);
-    for (QLabel *l : {summary_, changes_}) {
-        l->setTextFormat(Qt::RichText);
-        l->setWordWrap(true);
-    }
-    for (QLabel *l : {summary_, changesCaption_, changes_}) l->hide();
+    changes_ = new ToneLinesView(verdanaFont(11), this);
+    changes_->setObjectName(QStringLiteral("Label_choice"));
+    for (QWidget *w : {static_cast<QWidget *>(summary_), static_cast<QWidget *>(changesCaption_),
+                       static_cast<QWidget *>(changes_)})
+        w->hide();
     hide();
 }
 
@@ -65,11 +66,9 @@ QString toneLinesHtml(const QVector<ToneLine> &lines) {
             html << text;
             break;
         case Tone::Gain:
-            html << QStringLiteral("<span style=\"color:#007800\">%1</span>").arg(text);
-            break;
         case Tone::Loss:
         case Tone::Unmet:
-            html << QStringLiteral("<span style=\"color:#d20000\">%1</span>").arg(text);
+            html << QStringLiteral("<span style=\"color:%1\">%2</span>").arg(toneColour(line.tone).name(), text);
             break;
         case Tone::Heading:
             html << QStringLiteral("<b>%1</b>").arg(text);
@@ -114,27 +113,19 @@ void InfoPanel::setInfo(const ItemInfoText &info) {
     requirements_->move(requirements_->x(), below(requirementsCaption_));
     requirements_->setTextFormat(Qt::PlainText);
     setBlock(requirements_, blockToLabelText(info.requirements));
-    for (QLabel *l : {summary_, changesCaption_, changes_}) {
-        l->hide();
-        l->clear();
+    changesCaption_->hide();
+    changesCaption_->clear();
+    for (ToneLinesView *v : {summary_, changes_}) {
+        v->hide();
+        v->clear();
     }
     setFixedHeight(below(requirements_) + 10);
 }
 
 void InfoPanel::setChoice(const ChoiceText &choice, int maxHeight) {
-    auto below = [](const QLabel *label) { return label->y() + label->height(); };
-    // Wrapped lines stay within the panel, as long as a change's caption may be.
-    auto setLines = [&](QLabel *label, const QVector<ToneLine> &lines, int top) {
-        label->setText(toneLinesHtml(lines));
-        const int width = kWidth - label->x() - 6;
-        label->setFixedWidth(width);
-        // The label's measure keeps to the last fixed height; free it first.
-        label->setMinimumHeight(0);
-        label->setMaximumHeight(QWIDGETSIZE_MAX);
-        label->setFixedHeight(label->heightForWidth(width));
-        label->move(label->x(), top);
-        label->show();
-    };
+    auto below = [](const QWidget *w) { return w->y() + w->height(); };
+    constexpr int kLinesLeft = 6;
+    const int width = kWidth - kLinesLeft - 6;
     if (!choice.requirements.isEmpty()) {
         requirements_->setTextFormat(Qt::RichText);
         requirements_->setText(toneLinesHtml(choice.requirements));
@@ -142,7 +133,9 @@ void InfoPanel::setChoice(const ChoiceText &choice, int maxHeight) {
     }
     int bottom = below(requirements_);
     if (!choice.summary.isEmpty()) {
-        setLines(summary_, choice.summary, bottom);
+        summary_->move(kLinesLeft, bottom);
+        summary_->setLines(choice.summary, width);
+        summary_->show();
         bottom = below(summary_);
     }
     if (!choice.changeHeading.isEmpty()) {
@@ -152,16 +145,10 @@ void InfoPanel::setChoice(const ChoiceText &choice, int maxHeight) {
         changesCaption_->show();
         bottom = below(changesCaption_);
         if (!choice.changes.isEmpty()) {
-            setLines(changes_, choice.changes, bottom);
-            // Fewer lines until the panel fits; the last one says how many are left out.
-            int keep = int(choice.changes.size());
-            while (below(changes_) + 10 > maxHeight && keep > 1) {
-                // About one line per 14 pixels too many, at least one.
-                keep = std::max(1, keep - 1 - std::max(0, (below(changes_) + 10 - maxHeight) / 14));
-                QVector<ToneLine> lines = choice.changes.mid(0, keep);
-                lines.append({QStringLiteral("… и ещё %1").arg(choice.changes.size() - keep), Tone::Plain});
-                setLines(changes_, lines, bottom);
-            }
+            changes_->move(kLinesLeft, bottom);
+            // The lines that would take the panel past its height are counted instead.
+            changes_->setLines(choice.changes, width, std::max(1, (maxHeight - 10 - bottom) / changes_->rowHeight()));
+            changes_->show();
             bottom = below(changes_);
         }
     }

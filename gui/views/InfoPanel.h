@@ -9,6 +9,8 @@ class QLabel;
 
 namespace veldora {
 
+class ToneLinesView;
+
 // The floating item information panel (`Panel_info`), one per window. Each block
 // starts right below the one above; the panel ends 10 pixels below the last one.
 class InfoPanel : public QFrame {
@@ -48,9 +50,9 @@ private:
     QLabel *features_;
     QLabel *requirementsCaption_;
     QLabel *requirements_;
-    QLabel *summary_;
+    ToneLinesView *summary_;
     QLabel *changesCaption_;
-    QLabel *changes_;
+    ToneLinesView *changes_;
 };
 
 // A text of lines in their tones for a rich-text label, every line escaped.

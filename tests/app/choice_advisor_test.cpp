@@ -198,3 +198,39 @@ TEST(ChoiceAdvisor, KeepsResultsUntilTheStateChangesInAnyWay) {
     EXPECT_EQ(helmet.changes[0].changes.back(), (SheetChange{t("Монет"), t("+1.1"), Trend::Loss}))
         << "decimals follow the sheet's separator";
 }
+
+TEST(ChoiceAdvisor, WearableMeansTheCheckAtTheClickWithTheSlotItFillsEmptied) {
+    CatalogueBuilder b;
+    const int strong = b.add(Category::Helmets, t("Шлем силы"), {{45, t("5")}});
+    const int heavy = b.add(Category::Helmets, t("Тяжёлый шлем"), {{51, t("8")}});
+    const int light = b.add(Category::Helmets, t("Лёгкий шлем"), {{51, t("3")}});
+    const int high = b.add(Category::Helmets, t("Высокий шлем"), {{58, t("2")}});
+    const int ring8 = b.add(Category::Rings, t("Кольцо"), {{51, t("8")}});
+    const int ring9 = b.add(Category::Rings, t("Кольцо покрепче"), {{51, t("9")}});
+    const int axe = b.add(Category::Weapons, t("Секира"), {{col::TwoHanded, t("Да")}, {51, t("8")}});
+    b.add(Category::Shields, t("Щит"), {{51, t("8")}, {46, t("2")}});
+    PlannerFixture f(b.catalogue);
+    f.planner.clickCatalogueItem(0, strong);  // own 3 + 5
+    f.planner.clickCatalogueItem(tab::Shields, 1);
+    ChoiceAdvisor advisor(f.planner);
+    EXPECT_FALSE(advisor.wearable(0, heavy)) << "the worn helmet's strength goes with it";
+    EXPECT_TRUE(advisor.wearable(0, light));
+    EXPECT_FALSE(advisor.wearable(0, high));
+    EXPECT_TRUE(advisor.wearable(tab::Rings, ring8)) << "a free ring slot takes nothing off";
+    EXPECT_FALSE(advisor.wearable(tab::Rings, ring9));
+    EXPECT_TRUE(advisor.wearable(tab::Weapons, axe)) << "the shield goes only after the axe is on";
+    EXPECT_TRUE(advisor.wearable(tab::Shields, 1)) << "the same shield is worn already";
+
+    // Whatever is worn, the same as trying each click.
+    for (int outfit = 0; outfit < 3; ++outfit) {
+        ChoiceAdvisor fresh(f.planner), trying(f.planner);
+        for (int tab = 0; tab < kCatalogueTabCount; ++tab)
+            for (int row = 1; row < f.state().catalogue.table(kCatalogueTabs[tab].category).rowCount(); ++row) {
+                const ItemChoice choice = trying.catalogueItem(tab, row);
+                EXPECT_EQ(fresh.wearable(tab, row), choice.missing && choice.missing->met())
+                    << "outfit " << outfit << ", tab " << tab << " row " << row;
+            }
+        f.planner.clickCatalogueItem(tab::Rings, ring8);
+        f.planner.clickSlot(outfit == 0 ? Slot::OffHand : Slot::Helmet);
+    }
+}
