@@ -57,10 +57,16 @@ BrowserSearch::BrowserSearch(BrowserWindow &browser, const Catalogue &catalogue,
 bool BrowserSearch::filtering() const { return narrowed_.contains(true); }
 
 void BrowserSearch::characterChanged() {
-    if (box_->isChecked()) refilter(false);
+    if (!box_->isChecked()) return;
+    // Hidden, the browser catches up when it opens again.
+    if (browser_.isVisible())
+        refilter(false);
+    else
+        behind_ = true;
 }
 
 void BrowserSearch::refilter(bool typed) {
+    behind_ = false;
     const QString query = field_->text();
     const bool byName = !searchKey(query).isEmpty();
     const bool byCharacter = box_->isChecked();
@@ -128,7 +134,9 @@ bool BrowserSearch::eventFilter(QObject *watched, QEvent *event) {
     // Each opening starts with every item of the tab asked for: the last search
     // would hide the slot's items behind a name typed for another.
     if (watched == &browser_ && event->type() == QEvent::Show) {
+        const bool refiltered = !field_->text().isEmpty();
         field_->clear();
+        if (behind_ && !refiltered) refilter(false);
         field_->setFocus();
     }
     return QObject::eventFilter(watched, event);

@@ -57,6 +57,7 @@ private:
     QStringList captions_;
     QFont captionFont_;
     bool compactCaptions_ = false;
+    bool behind_ = false;  // the character changed while the browser was hidden
     QVector<bool> narrowed_;  // by tab: shows a chosen set of rows
     QLineEdit *field_;
     QCheckBox *box_;

@@ -228,6 +228,14 @@ TEST(BrowserSearch, OnlyWearableItemsFollowTheCharacterAndTheBoxIsRemembered) {
     QTest::mouseClick(named<QWidget>(p->program->mainWindow.get(), QStringLiteral("Button_ok")), Qt::LeftButton);
     test::processEvents();
     expectWearableShown("a strong character");
+    // Changed while the browser is closed, it catches up when opened.
+    browser->close();
+    named<QAction>(p->program->mainWindow.get(), QStringLiteral("MenuEnterCharacter"))->trigger();
+    named<QLineEdit>(p->program->mainWindow.get(), QStringLiteral("Edit1"))->setText(QStringLiteral("1"));
+    QTest::mouseClick(named<QWidget>(p->program->mainWindow.get(), QStringLiteral("Button_ok")), Qt::LeftButton);
+    browser->openOnTab(0);
+    test::processEvents();
+    expectWearableShown("a weak character again");
 
     box->click();
     EXPECT_EQ(browser->grid(0)->shownCount(), browser->grid(0)->pictureCount());
