@@ -60,11 +60,15 @@ ItemChoice ChoiceAdvisor::catalogueItem(int tab, int row) {
     Planner trial = trialPlanner(messages, true);
     trial.clickCatalogueItem(tab, row);
     const std::optional<MissingRequirements> check = trial.lastRequirementCheck();
-    if (check && !check->met()) {
-        // Refused: what wearing it would change is what the click does without the check.
+    const bool refused = check && !check->met();
+    if (refused) {
+        // What wearing it would change is what the click does without the check;
+        // with the check on, the click itself says it refuses.
+        const QString refusal = messages.first;
         messages.first.clear();
         trial = trialPlanner(messages, false);
         trial.clickCatalogueItem(tab, row);
+        if (planner_.state().requirementCheckOn) messages.first = refusal;
     }
     ItemChoice choice;
     choice.heading = QStringLiteral("Если надеть:");

@@ -35,8 +35,9 @@ public:
     explicit ChoiceAdvisor(const Planner &planner) : planner_(planner) {}
 
     // A click on the picture of `row` on browser tab `tab`: "Если надеть:". When
-    // the requirement check would refuse the item, the changes are those of
-    // wearing it anyway (the check off), and `missing` says why it is refused.
+    // the requirements are not met, the changes are those of wearing it anyway
+    // (the check off), `missing` says what is lacking, and with the check on the
+    // note is the refusal the click would show.
     ItemChoice catalogueItem(int tab, int row);
     // A click on a worn slot: "Если снять:".
     ItemChoice wornItem(Slot slot);

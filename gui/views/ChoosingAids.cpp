@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace veldora {
 
 namespace {
@@ -81,8 +83,10 @@ void ChoosingAids::addToWornInfo(InfoPanel &panel, Slot slot) {
     const PlannerState &s = planner_.state();
     const CategoryTable &table = s.catalogue.table(planner_.slotCategory(slot));
     const int row = s.slot(slot).row;
+    // Placed beside its slot already: it may reach down to the end of the window's content.
     panel.setChoice(buildChoiceText(buildItemInfo(table, row, InfoSource::WornItem), table, row, InfoSource::WornItem,
-                                    advisor_.wornItem(slot)));
+                                    advisor_.wornItem(slot)),
+                    std::min(InfoPanel::kMaxChoiceHeight, main_.canvas()->height() - panel.y()));
 }
 
 void ChoosingAids::markSheet() {

@@ -156,6 +156,7 @@ TEST(ChoiceAdvisor, ARefusedItemShowsWhatWearingItWouldGiveAndWhatItLacks) {
     ChoiceAdvisor advisor(f.planner);
     const PlannerState before = f.state();
     const ItemChoice strong = advisor.catalogueItem(tab::Rings, shop.strongRing);
+    EXPECT_EQ(strong.note, t("Требования не выполнены."));
     EXPECT_EQ(strong.changes[0].changes.front(), (SheetChange{t("Интуиция"), t("+1"), Trend::Gain}));
     ASSERT_TRUE(strong.missing);
     EXPECT_EQ(strong.missing->unmet.size(), 2);
@@ -165,6 +166,13 @@ TEST(ChoiceAdvisor, ARefusedItemShowsWhatWearingItWouldGiveAndWhatItLacks) {
     EXPECT_EQ(f.state(), before);
     EXPECT_TRUE(f.messages.shown.isEmpty());
     EXPECT_EQ(f.hiddenInfoPanels, 0);
+
+    // Without the check the click puts it on: no refusal to tell.
+    f.planner.setRequirementCheckOn(false);
+    const ItemChoice unchecked = advisor.catalogueItem(tab::Rings, shop.strongRing);
+    EXPECT_EQ(unchecked.note, QString());
+    EXPECT_EQ(unchecked.changes, strong.changes);
+    EXPECT_EQ(unchecked.missing, strong.missing);
 }
 
 TEST(ChoiceAdvisor, KeepsResultsUntilTheStateChangesInAnyWay) {
