@@ -51,10 +51,13 @@ BrowserSearch::BrowserSearch(BrowserWindow &browser, const Catalogue &catalogue,
         emit onlyWearableChanged(on);
     });
     browser_.installEventFilter(this);
+    // The pointer over either of them has left every picture, as over the tabs.
+    for (QWidget *w : {static_cast<QWidget *>(field_), static_cast<QWidget *>(box_)}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(&browser_);
+    }
     if (onlyWearable) refilter(false);
 }
-
-bool BrowserSearch::filtering() const { return narrowed_.contains(true); }
 
 void BrowserSearch::characterChanged() {
     if (!box_->isChecked()) return;
@@ -134,9 +137,8 @@ bool BrowserSearch::eventFilter(QObject *watched, QEvent *event) {
     // Each opening starts with every item of the tab asked for: the last search
     // would hide the slot's items behind a name typed for another.
     if (watched == &browser_ && event->type() == QEvent::Show) {
-        const bool refiltered = !field_->text().isEmpty();
         field_->clear();
-        if (behind_ && !refiltered) refilter(false);
+        if (behind_) refilter(false);
         field_->setFocus();
     }
     return QObject::eventFilter(watched, event);

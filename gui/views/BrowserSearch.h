@@ -31,11 +31,6 @@ public:
     BrowserSearch(BrowserWindow &browser, const Catalogue &catalogue, std::function<QVector<int>(int tab)> wearableRows,
                   bool onlyWearable);
 
-    QLineEdit *field() const { return field_; }
-    QCheckBox *onlyWearableBox() const { return box_; }
-    // Whether any tab shows fewer pictures than it has.
-    bool filtering() const;
-
     // The character or its outfit changed: with the box ticked, what is wearable may too.
     void characterChanged();
 

@@ -154,6 +154,8 @@ TEST(BrowserSearch, TypingNarrowsEveryTabInItsOwnGridAndClearingGivesItAllBack) 
     ASSERT_TRUE(browser->infoPanel()->isVisible());
     EXPECT_EQ(browser->infoPanel()->nameLabel()->text(),
               p->program->planner->state().catalogue.table(Category::Helmets).cell(col::Name, second));
+    test::hover(field, QPoint(5, 5));
+    EXPECT_FALSE(browser->infoPanel()->isVisible()) << "the field is no picture";
     QSignalSpy clicks(browser, &BrowserWindow::pictureClicked);
     QTest::mouseClick(helmets, Qt::LeftButton, {}, before[0].places[1].center());
     ASSERT_EQ(clicks.size(), 1);
