@@ -499,6 +499,8 @@ void Planner::equipPreset(const QString &weaponName, const QString &setName, int
     const bool hasWeapon = weaponName != kNilName;
     if (clearSlot(Slot::Weapon) && hasWeapon)
         equipByName(Category::Weapons, setName, weaponName, Slot::Weapon, kNilName, 0);
+    // An empty weapon hand holds nothing two-handed, whatever the preset meant to put in it.
+    if (s_.slot(Slot::Weapon).row == 0) s_.weaponGrip = WeaponGrip::Normal;
     if (twinWeapons == 0) {
         if (s_.slot(Slot::OffHand).setName != setName) {
             if (clearSlot(Slot::OffHand) && oneHanded == 1)

@@ -398,3 +398,18 @@ TEST(Presets, TwoHandedSetWithoutRingsEmptiesTheRingsAndTheOffHand) {
     EXPECT_EQ(f.messages.shown.last(), QStringLiteral("Оружие двуручное!"));
     EXPECT_EQ(f.state().requirements.cell(1, 10), QStringLiteral("0")) << "not reset to the default 1";
 }
+
+TEST(Presets, ATwoHandedWeaponThePresetCouldNotPutOnLeavesTheGripNormal) {
+    CatalogueBuilder b = presetCatalogue();
+    b.add(Category::Weapons, QStringLiteral("Секира"),
+          {{col::SetName, QStringLiteral("Безмолвия")}, {col::TwoHanded, QStringLiteral("да")}, {58, QStringLiteral("9")}});
+    PlannerFixture f(b.catalogue);
+    f.planner.setRequirementCheckOn(true);
+    f.planner.equipPreset({"Секира", "Безмолвия", 0, kNil, 0});
+    ASSERT_EQ(f.row(Slot::Weapon), 0);
+    EXPECT_EQ(f.state().weaponGrip, WeaponGrip::Normal);
+    f.messages.shown.clear();
+    f.planner.clickCatalogueItem(tab::Shields, 1);
+    EXPECT_NE(f.row(Slot::OffHand), 0) << "both hands are empty, so a shield goes on";
+    EXPECT_TRUE(f.messages.shown.isEmpty());
+}

@@ -7,12 +7,17 @@
 #include "catalogue/ProgramFiles.h"
 #include "support/QStringPrinter.h"
 #include "views/BrowserWindow.h"
+#include "customitems/CustomItemFields.h"
+#include "customitems/CustomItemRecord.h"
+#include "customitems/ItemCardWindow.h"
+#include "customitems/ItemListWindow.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace veldora {
@@ -21,6 +26,11 @@ namespace {
 QRgb colourOf(int tab) { return QColor::fromHsv(tab * 25, 255, 230).rgb(); }
 QRgb centre(const QPixmap &p) { return p.toImage().pixel(p.width() / 2, p.height() / 2); }
 const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kSwordColour = qRgb(0, 0, 255);
+// JPEG keeps a plain colour close, not exact.
+bool near(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) < 8 && std::abs(qGreen(a) - qGreen(b)) < 8 && std::abs(qBlue(a) - qBlue(b)) < 8;
+}
 
 void writeBytes(const QString &path, const QByteArray &bytes) {
     QFile f(path);
@@ -63,6 +73,27 @@ struct WindowsFolder {
             !r.rename(QStringLiteral("base"), QStringLiteral("Base")))
             return QStringLiteral("rename");
         writeBytes(root + QStringLiteral("/INI.INI"), QByteArray("\x00\x01", 2));
+        // A custom item as the Windows version wrote it: cp1251 text, its folder and
+        // picture named in another letter case than the record says.
+        CustomItemRecord sword;
+        for (int i = 0; i < kCustomItemFieldCount; ++i) {
+            const CustomItemField &f = kCustomItemFields[i];
+            if (f.kind == FieldKind::Flag)
+                sword.setFlag(i, f.defaultText[0] == '1');
+            else
+                sword.setText(i, QString::fromUtf8(f.defaultText));
+        }
+        sword.setText(field::Name, QStringLiteral("Меч героя"));
+        sword.setText(field::Type, QStringLiteral("Мечи"));
+        sword.setText(field::Picture, QStringLiteral("DataObject\\img\\меч героя.jpg"));
+        sword.setText(*fieldByInput(QStringLiteral("EditCrit")), QStringLiteral("5"));
+        if (!sword.bytes().contains(QByteArray("\xcc\xe5\xf7 \xe3\xe5\xf0\xee\xff"))) return QStringLiteral("cp1251");
+        if (!QDir().mkpath(root + QStringLiteral("/DATAOBJECT/IMG"))) return QStringLiteral("mkpath DataObject");
+        writeBytes(root + QStringLiteral("/DATAOBJECT/Меч героя.Мечи"), sword.bytes());
+        QImage swordPicture(60, 60, QImage::Format_RGB32);
+        swordPicture.fill(QColor(kSwordColour));
+        if (!swordPicture.save(root + QStringLiteral("/DATAOBJECT/IMG/МЕЧ ГЕРОЯ.JPG"), "JPEG", 100))
+            return QStringLiteral("sword picture");
         forgetFolderListings();
         return {};
     }
@@ -107,6 +138,27 @@ TEST(WindowsFolder, TheProgramStartsOnAFolderFromTheWindowsVersion) {
     EXPECT_EQ(centre(started->mainWindow->slotPicture(Slot::Ring1)->pixmap()), colourOf(tab::Rings));
     emit started->browser->pictureClicked(0, 2);
     EXPECT_EQ(centre(started->mainWindow->slotPicture(Slot::Helmet)->pixmap()), kBlack);
+
+    // The custom item is listed, read and worn, with its own picture.
+    started->mainWindow->menuEntry("N8")->trigger();
+    test::processEvents();
+    auto *list = test::named<ItemListWindow>(started->mainWindow.get(), QStringLiteral("TForm_My_Object"));
+    ASSERT_EQ(list->listing().entries.size(), 1);
+    EXPECT_EQ(list->listing().entries[0].name, QStringLiteral("Меч героя"));
+    EXPECT_EQ(list->listing().entries[0].type, QStringLiteral("Мечи"));
+    list->selectCell(0, 1);
+    list->look();
+    test::processEvents();
+    auto *card = test::named<ItemCardWindow>(started->mainWindow.get(), QStringLiteral("TForm20"));
+    ASSERT_TRUE(card->isVisible());
+    test::named<QPushButton>(card, QStringLiteral("SpeedButton2"))->click();
+    test::processEvents();
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+    const int row = state.slot(Slot::Weapon).row;
+    ASSERT_NE(row, 0);
+    EXPECT_EQ(state.catalogue.table(Category::Weapons).cell(col::Name, row), QStringLiteral("Меч героя"));
+    EXPECT_EQ(started->mainWindow->sheetLabel(Lbl::LCrit)->text(), QStringLiteral("5"));
+    EXPECT_TRUE(near(centre(started->mainWindow->slotPicture(Slot::Weapon)->pixmap()), kSwordColour));
 }
 
 }  // namespace
