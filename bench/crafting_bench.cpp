@@ -6,6 +6,7 @@
 //     crafting_bench        (offscreen: QT_QPA_PLATFORM=offscreen)
 #include "app/MainWindow.h"
 #include "app/Planner.h"
+#include "app/UndoHistory.h"
 #include "crafting/Enchanting.h"
 #include "crafting/Forge.h"
 #include "crafting/ForgeWindow.h"
@@ -118,7 +119,8 @@ int main(int argc, char **argv) {
 
     // The window: a plus click until every label, picture and button shows the forge.
     planner.restore(dressed);
-    MainWindow main(planner, messages, QStringLiteral("/nonexistent"));
+    UndoHistory history(planner);
+    MainWindow main(planner, history, messages, QStringLiteral("/nonexistent"));
     main.resize(1024, 738);
     main.show();
     ForgeWindow window(planner, main);

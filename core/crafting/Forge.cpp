@@ -30,6 +30,7 @@ void Forge::open(const PlannerState &state, Slot slot, Category t, const QString
     table = t;
     row = state.slot(slot).row;
     const CategoryTable &cells = state.catalogue.table(t);
+    openedCells = rowCells(cells, row);
     caption = QStringLiteral("Ковка предмета - ") + cells.cell(col::Name, row);
     picture = state.slot(slot).picture;
     forgeCount = cells.cell(col::ForgeCount, row);
@@ -106,7 +107,8 @@ ForgeResult applyForge(Planner &planner, const Forge &forge) {
     const QString name = table.cell(col::Name, forge.row);
     // The window stays open while the player goes on dressing; its additions
     // were chosen for the item it shows, so only that item is forged.
-    if (state.slot(*slot).row != forge.row || planner.slotCategory(*slot) != forge.table) {
+    if (state.slot(*slot).row != forge.row || planner.slotCategory(*slot) != forge.table ||
+        rowCells(table, forge.row) != forge.openedCells) {
         planner.message(craftingRefusal(
             name, kNotForged,
             state.slot(*slot).row == 0

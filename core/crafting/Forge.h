@@ -4,6 +4,7 @@
 #include "crafting/ForgeTable.h"
 
 #include <QString>
+#include <QVector>
 #include <array>
 
 namespace veldora {
@@ -27,6 +28,9 @@ struct Forge {
     std::array<bool, kForgePairCount> pairEnabled{};
     std::array<bool, kForgePairCount> plusVisible{};
     std::array<bool, kForgePairCount> minusVisible{};
+    // The item's cells as the forge was opened on them: an undone step can give
+    // its row number to another copy, which the additions were not chosen for.
+    QVector<QString> openedCells;
 
     // Fills the forge for the item `slot` wears, taken from `table`; units and
     // additions start afresh.
@@ -56,7 +60,7 @@ enum class ForgeResult { Forged, Refused };
 // The "Ковать" picture: the worn item is replaced by a copy whose forged columns
 // hold the sums of the item's values and the additions, with the forge count one
 // higher. Refused with one message and nothing changed when the slot no longer
-// wears the item shown, a cell does not read as a whole number, a sum leaves the
+// wears the item shown (the same row with the same cells), a cell does not read as a whole number, a sum leaves the
 // range of a cell or the table has no free row. On success shows the message
 // "Ваш НАДЕТЫЙ предмет закован." (the window hides itself).
 ForgeResult applyForge(Planner &planner, const Forge &forge);

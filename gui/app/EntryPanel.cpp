@@ -96,6 +96,10 @@ EntryPanel::EntryPanel(QWidget *parent) : QWidget(parent) {
 
 QString EntryPanel::fieldText(int field) const { return edits_[field]->text(); }
 
+void EntryPanel::setFieldText(int field, const QString &text) {
+    if (edits_[field]->text() != text) edits_[field]->setText(text);
+}
+
 void EntryPanel::focusFirstField() {
     edits_[0]->setFocus(Qt::OtherFocusReason);
     edits_[0]->selectAll();

@@ -23,6 +23,7 @@ public:
     explicit EntryPanel(QWidget *parent);
 
     QString fieldText(int field) const;
+    void setFieldText(int field, const QString &text);
     // Gives the first field the keyboard, its text selected so typing replaces it.
     void focusFirstField();
 

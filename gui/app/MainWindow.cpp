@@ -1,10 +1,12 @@
 #include "app/MainWindow.h"
 
+#include "app/ActionLabels.h"
 #include "app/EntryPanel.h"
 #include "app/MainMenu.h"
 #include "app/CatalogueTabs.h"
 #include "app/Planner.h"
 #include "app/SettingsFile.h"
+#include "app/UndoHistory.h"
 #include "app/UserMessages.h"
 #include "catalogue/ProgramFiles.h"
 #include "art/Artwork.h"
@@ -77,8 +79,9 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event) {
 
 // ---------------------------------------------------------------- MainWindow
 
-MainWindow::MainWindow(Planner &planner, UserMessages &messages, const QString &programFolder, QWidget *parent)
-    : QMainWindow(parent), planner_(planner), messages_(messages), programFolder_(programFolder) {
+MainWindow::MainWindow(Planner &planner, UndoHistory &history, UserMessages &messages, const QString &programFolder,
+                       QWidget *parent)
+    : QMainWindow(parent), planner_(planner), history_(history), messages_(messages), programFolder_(programFolder) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral(".:: Вельдора :: By Morvessa ::."));
     setFont(sansSerifFont(11));
@@ -121,6 +124,8 @@ MainWindow::MainWindow(Planner &planner, UserMessages &messages, const QString &
     fadeTimer_.setInterval(10);
     connect(&fadeTimer_, &QTimer::timeout, this, &MainWindow::fadeStep);
     applyOpacity(this, 0.0);
+    shownEntryTexts_ = planner_.state().entryTexts;
+    connect(&history_, &UndoHistory::changed, this, &MainWindow::syncFromPlanner);
     syncFromPlanner();
 }
 
@@ -159,17 +164,14 @@ QLabel *MainWindow::makeCaption(QWidget *parent, const QString &name, const QStr
 void MainWindow::buildMenus() {
     MainMenuHandlers handlers;
     handlers.preset = [this](const PresetArgs &args) {
-        planner_.equipPreset(args);
-        afterPlannerCall();
+        perform(presetLabel(args), [&] { planner_.equipPreset(args); });
     };
     handlers.databaseTab = [this](int tab) { openBrowser(tab); };
     buildMainMenu(this, handlers);
 
     connect(menuEntry("MenuEnterCharacter"), &QAction::triggered, this, &MainWindow::openEntryPanel);
-    connect(menuEntry("N21"), &QAction::triggered, this, [this] {
-        planner_.takeOffAllItems();
-        afterPlannerCall();
-    });
+    connect(menuEntry("N21"), &QAction::triggered, this,
+            [this] { perform(takeOffAllLabel(), [this] { planner_.takeOffAllItems(); }); });
     requirementCheck_ = menuEntry("N23");
     requirementCheck_->setCheckable(true);
     connect(requirementCheck_, &QAction::triggered, this, &MainWindow::toggleRequirementCheck);
@@ -333,16 +335,14 @@ void MainWindow::buildPointPanels() {
         plus->setGeometry(kPlusLeft, buttonTop, kButtonSize, kButtonSize);
         const PointTable table = r.table;
         connect(plus, &PictureButton::clicked, this, [this, table, index] {
-            planner_.plus(table, index);
-            afterPlannerCall();
+            perform(pointLabel(table, index, true), [&] { planner_.plus(table, index); });
         });
         auto *minus = new PictureButton(panel);
         minus->setObjectName(QString::fromLatin1(r.minusButton));
         minus->setPixmap(art::minusPicture());
         minus->setGeometry(kMinusLeft, buttonTop, kButtonSize, kButtonSize);
         connect(minus, &PictureButton::clicked, this, [this, table, index] {
-            planner_.minus(table, index);
-            afterPlannerCall();
+            perform(pointLabel(table, index, false), [&] { planner_.minus(table, index); });
         });
         plusButtons_[i] = plus;
         minusButtons_[i] = minus;
@@ -480,6 +480,12 @@ void MainWindow::syncFromPlanner() {
         if (sheet.entryPanelVisible) panel4_->raise();
     }
     errorLabel_->setText(planner_.state().errorLabel);
+    // The fields follow the entry when a step brings another one back (undo of
+    // "Ok", an opened plan); otherwise they keep what the player is typing.
+    if (planner_.state().entryTexts != shownEntryTexts_) {
+        shownEntryTexts_ = planner_.state().entryTexts;
+        for (int i = 0; i < kEntryFieldCount; ++i) panel4_->setFieldText(i, shownEntryTexts_[i]);
+    }
     const int height = std::max(820, bottom + 24);
     if (canvas_->height() != height) canvas_->resize(kCanvasWidth, height);
     emit synced();
@@ -501,6 +507,11 @@ void MainWindow::afterPlannerCall() {
     syncFromPlanner();
 }
 
+void MainWindow::perform(const QString &label, const std::function<void()> &action) {
+    // The history's signal brings every control in line afterwards.
+    history_.perform(label, action);
+}
+
 // ---------------------------------------------------------------- events
 
 void MainWindow::setBrowser(BrowserWindow *browser) {
@@ -518,8 +529,8 @@ void MainWindow::setBrowser(BrowserWindow *browser) {
 }
 
 void MainWindow::clickSlot(Slot s) {
-    const std::optional<int> tab = planner_.clickSlot(s);
-    afterPlannerCall();
+    std::optional<int> tab;
+    perform(slotClickLabel(planner_.state(), s), [&] { tab = planner_.clickSlot(s); });
     // A worn item taken off leaves nothing under the pointer to describe.
     hideInfo();
     if (tab) openBrowser(*tab);
@@ -551,8 +562,7 @@ void MainWindow::openBrowser(int tab) {
 }
 
 void MainWindow::catalogueClicked(int tab, int row) {
-    planner_.clickCatalogueItem(tab, row);
-    afterPlannerCall();
+    perform(catalogueClickLabel(planner_.state(), tab, row), [&] { planner_.clickCatalogueItem(tab, row); });
 }
 
 void MainWindow::openEntryPanel() {
@@ -564,9 +574,13 @@ void MainWindow::openEntryPanel() {
 }
 
 void MainWindow::applyCharacterEntry() {
-    for (int i = 0; i < kEntryFieldCount; ++i) planner_.setEntryText(i, panel4_->fieldText(i));
-    planner_.applyCharacterEntry();
-    afterPlannerCall();
+    perform(characterEntryLabel(), [this] {
+        const auto entered = planner_.state().entryTexts;
+        for (int i = 0; i < kEntryFieldCount; ++i) planner_.setEntryText(i, panel4_->fieldText(i));
+        // Refused, the entry stays as it was, so that nothing is left to undo.
+        if (!planner_.applyCharacterEntry())
+            for (int i = 0; i < kEntryFieldCount; ++i) planner_.setEntryText(i, entered[i]);
+    });
 }
 
 void MainWindow::showHelp(const QString &text) { messages_.showMessage(text); }

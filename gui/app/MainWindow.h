@@ -22,6 +22,7 @@ class BrowserWindow;
 class EntryPanel;
 class InfoPanel;
 class Planner;
+class UndoHistory;
 class UserMessages;
 namespace art {
 class ModifierPanelBackground;
@@ -54,7 +55,9 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr int kCanvasWidth = 1120;
 
-    MainWindow(Planner &planner, UserMessages &messages, const QString &programFolder, QWidget *parent = nullptr);
+    // Every change the player makes goes through `history`, one undo step each.
+    MainWindow(Planner &planner, UndoHistory &history, UserMessages &messages, const QString &programFolder,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The browser is created after the main window; slot clicks and the menu open it.
@@ -67,6 +70,10 @@ public:
 
     // Mirrors the planner's state in every control.
     void syncFromPlanner();
+
+    // The undo history every window changes the planner through; the main window
+    // shows the planner again after each step, undo and redo.
+    UndoHistory &history() const { return history_; }
 
     // The fade-in runs on the first showing; tests may finish it at once. Its end
     // reads the settings file.
@@ -132,8 +139,10 @@ private:
     void showHelp(const QString &text);
     QPixmap slotPixmap(const QString &path);
     void afterPlannerCall();
+    void perform(const QString &label, const std::function<void()> &action);
 
     Planner &planner_;
+    UndoHistory &history_;
     UserMessages &messages_;
     QString programFolder_;
     BrowserWindow *browser_ = nullptr;
@@ -157,6 +166,7 @@ private:
     std::array<QLabel *, kAuraCount> auras_{};
     std::array<PictureButton *, kSlotCount> slots_{};
     std::array<QString, kSlotCount> slotPictures_;
+    std::array<QString, kEntryFieldCount> shownEntryTexts_;
     QHash<QString, QPixmap> slotPixmapCache_;
     QAction *requirementCheck_ = nullptr;
     QLabel *checkMark_ = nullptr;

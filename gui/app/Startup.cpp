@@ -3,8 +3,10 @@
 #include "app/CatalogueTabs.h"
 #include "app/InformationWindow.h"
 #include "app/MainWindow.h"
+#include "app/PlanMenu.h"
 #include "app/Planner.h"
 #include "app/SplashWindow.h"
+#include "app/UndoHistory.h"
 #include "catalogue/CatalogueLoader.h"
 #include "crafting/CraftingMenus.h"
 #include "customitems/CustomItemWindows.h"
@@ -31,6 +33,7 @@ StartedProgram::~StartedProgram() {
     tutorial.reset();
     mainWindow.reset();
     splash.reset();
+    undoHistory.reset();
     planner.reset();
 }
 
@@ -73,13 +76,16 @@ std::unique_ptr<StartedProgram> startProgram(const QString &programFolder, UserM
 
     const QString separator = QLocale::system().decimalPoint();
     started->planner = std::make_unique<Planner>(std::move(*load.catalogue), programFolder, separator, &messages);
-    started->mainWindow = std::make_unique<MainWindow>(*started->planner, messages, programFolder);
+    started->undoHistory = std::make_unique<UndoHistory>(*started->planner);
+    started->mainWindow =
+        std::make_unique<MainWindow>(*started->planner, *started->undoHistory, messages, programFolder);
     auto *browser = new BrowserWindow(browserTabLayouts(), started->planner->state().catalogue, programFolder,
                                       started->mainWindow.get());
     started->browser = browser;
     started->mainWindow->setBrowser(browser);
     connectCraftingMenus(*started->mainWindow, *started->planner);
-    installCustomItemWindows(*started->mainWindow, *started->planner, messages, programFolder);
+    installCustomItemWindows(*started->mainWindow, messages, programFolder);
+    started->planMenu = new PlanMenu(*started->mainWindow, *started->undoHistory, messages, programFolder);
     installChoosingAids(*started->mainWindow, *browser, *started->planner);
 
     MainWindow &mainWindow = *started->mainWindow;

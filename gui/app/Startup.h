@@ -16,8 +16,10 @@ class InformationWindow;
 class MainWindow;
 class PageWindow;
 class Planner;
+class PlanMenu;
 class SplashWindow;
 class TutorialWindow;
+class UndoHistory;
 
 struct StartOptions {
     // The program shows the splash, which hands over to the main window; tests and
@@ -35,9 +37,11 @@ struct StartedProgram {
     QString error;
     QStringList warnings;
     std::unique_ptr<Planner> planner;
+    std::unique_ptr<UndoHistory> undoHistory;  // every change of the planner, one step per action
     std::unique_ptr<SplashWindow> splash;
     std::unique_ptr<MainWindow> mainWindow;  // owns the browser
     BrowserWindow *browser = nullptr;
+    PlanMenu *planMenu = nullptr;  // owned by the main window
     // Windows of their own, so that hiding or disabling the main window leaves them be.
     std::unique_ptr<TutorialWindow> tutorial;
     std::unique_ptr<PageWindow> pageWindow;

@@ -1,7 +1,9 @@
 #include "crafting/CraftingMenus.h"
 
+#include "app/ActionLabels.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
+#include "app/UndoHistory.h"
 #include "crafting/Enchanting.h"
 #include "crafting/ForgeWindow.h"
 
@@ -36,9 +38,9 @@ void fillEnchantMenu(QMenu *root, MainWindow &main, Planner &planner) {
             a->setObjectName(line.objectName);
             a->setEnabled(line.enabled);
             if (!line.enabled) break;
-            QObject::connect(a, &QAction::triggered, &main, [&main, &planner, e = line.enchantment] {
-                enchantWornItem(planner, e);
-                main.syncFromPlanner();
+            QObject::connect(a, &QAction::triggered, &main, [&main, &planner, &line] {
+                main.history().perform(enchantLabel(planner.state(), line),
+                                       [&] { enchantWornItem(planner, line.enchantment); });
             });
             break;
         }

@@ -1,7 +1,9 @@
 #include "crafting/ForgeWindow.h"
 
+#include "app/ActionLabels.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
+#include "app/UndoHistory.h"
 #include "art/Artwork.h"
 #include "art/Fonts.h"
 #include "crafting/ForgeArt.h"
@@ -190,8 +192,9 @@ void ForgeWindow::chooseEntry(const ForgeMenuEntry &entry) {
 }
 
 void ForgeWindow::forgeItem() {
-    const ForgeResult result = applyForge(planner_, forge_);
-    main_.syncFromPlanner();
+    ForgeResult result = ForgeResult::Refused;
+    const QString name = planner_.state().catalogue.table(forge_.table).cell(col::Name, forge_.row);
+    main_.history().perform(forgeLabel(name), [&] { result = applyForge(planner_, forge_); });
     if (result == ForgeResult::Forged) hide();
 }
 

@@ -12,7 +12,7 @@
 
 namespace veldora {
 
-CustomItemWindows installCustomItemWindows(MainWindow &main, Planner &planner, UserMessages &messages,
+CustomItemWindows installCustomItemWindows(MainWindow &main, UserMessages &messages,
                                            const QString &programFolder) {
     const CustomItemStore store(programFolder);
     CustomItemWindows w;
@@ -20,7 +20,7 @@ CustomItemWindows installCustomItemWindows(MainWindow &main, Planner &planner, U
     w.create = new CreateItemWindow(store, messages, w.help, &main);
     w.list = new ItemListWindow(store, messages, &main);
     w.edit = new EditItemWindow(store, messages, w.help, &main);
-    w.card = new ItemCardWindow(planner, store, messages, &main);
+    w.card = new ItemCardWindow(main.history(), store, messages, &main);
 
     QObject::connect(main.menuEntry("N10"), &QAction::triggered, w.create, [create = w.create] { bringToFront(create); });
     QObject::connect(main.menuEntry("N8"), &QAction::triggered, w.list, [list = w.list] { bringToFront(list); });

@@ -10,7 +10,6 @@ class ItemCardWindow;
 class ItemHelpWindow;
 class ItemListWindow;
 class MainWindow;
-class Planner;
 class UserMessages;
 
 // The custom item windows of a started program; the main window owns them.
@@ -23,8 +22,9 @@ struct CustomItemWindows {
 };
 
 // Creates them hidden and connects "Создать предметы..." (N10) and "Узреть
-// созданные предметы..." (N8) of the main window's menu.
-CustomItemWindows installCustomItemWindows(MainWindow &main, Planner &planner, UserMessages &messages,
+// созданные предметы..." (N8) of the main window's menu; the card puts items on
+// through the main window's undo history.
+CustomItemWindows installCustomItemWindows(MainWindow &main, UserMessages &messages,
                                            const QString &programFolder);
 
 }  // namespace veldora

@@ -1,6 +1,8 @@
 #include "customitems/ItemCardWindow.h"
 
+#include "app/ActionLabels.h"
 #include "app/Planner.h"
+#include "app/UndoHistory.h"
 #include "art/Fonts.h"
 #include "customitems/CustomItemArt.h"
 #include "customitems/EquipCustomItem.h"
@@ -51,10 +53,10 @@ QColor pairColour(CardColour c) {
 
 }  // namespace
 
-ItemCardWindow::ItemCardWindow(Planner &planner, const CustomItemStore &store, UserMessages &messages, QWidget *parent)
+ItemCardWindow::ItemCardWindow(UndoHistory &history, const CustomItemStore &store, UserMessages &messages, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      planner_(planner), store_(store), messages_(messages) {
+      history_(history), store_(store), messages_(messages) {
     setObjectName(QStringLiteral("TForm20"));
     setWindowTitle(QStringLiteral("Предмет"));
     QPalette pal = palette();
@@ -224,7 +226,9 @@ void ItemCardWindow::place() {
 }
 
 void ItemCardWindow::putOn() {
-    if (record_) putOnCustomItem(planner_, *record_, card_.name, card_.type);
+    if (record_)
+        history_.perform(customItemLabel(card_.name),
+                         [this] { putOnCustomItem(history_.planner(), *record_, card_.name, card_.type); });
     emit putOnFinished();
 }
 

@@ -14,15 +14,15 @@ class QScrollArea;
 
 namespace veldora {
 
-class Planner;
+class UndoHistory;
 
 // `TForm20` ("Предмет"): the card of one custom item, filled only when the list
 // opens it. Everything is placed where layoutItemCard() says; its put-on button
-// wears the item through the planner.
+// wears the item through the planner, as one undo step.
 class ItemCardWindow : public QWidget {
     Q_OBJECT
 public:
-    ItemCardWindow(Planner &planner, const CustomItemStore &store, UserMessages &messages, QWidget *parent);
+    ItemCardWindow(UndoHistory &history, const CustomItemStore &store, UserMessages &messages, QWidget *parent);
 
     // Reads the item's file, fills the card and shows it; false, after the message
     // that says why, when the file cannot be read (the card stays as it was).
@@ -45,7 +45,7 @@ private:
                   const QColor &colour = Qt::black);
     void place();
 
-    Planner &planner_;
+    UndoHistory &history_;
     const CustomItemStore store_;
     UserMessages &messages_;
     std::optional<CustomItemRecord> record_;

@@ -43,3 +43,16 @@ TEST(SetBonusTable, CaptionRowIsNeverASet) {
     EXPECT_EQ(s.findSet(QStringLiteral("Ангела")), 1);
     EXPECT_EQ(s.findSet(QStringLiteral("ангела")), 0);
 }
+
+TEST(CategoryTable, ACopyKeepsItsCellsWhenTheOriginalChangesAndEqualityIsCellByCell) {
+    CategoryTable t(Category::Helmets);
+    for (int row = 1; row <= 3; ++row) t.setCell(col::Name, row, QStringLiteral("Шлем %1").arg(row));
+    const CategoryTable snapshot = t;
+    t.setCell(27, 2, QStringLiteral("16"));
+    EXPECT_EQ(snapshot.cell(27, 2), QString());
+    EXPECT_FALSE(t == snapshot);
+    t.setCell(27, 2, QString());
+    EXPECT_TRUE(t == snapshot) << "written back as it was";
+    t.setCell(27, 4, QString());
+    EXPECT_FALSE(t == snapshot) << "a row more stored";
+}

@@ -15,7 +15,4 @@ TEST(SheetMarks, OverweightAndTooLowALevelStartJustAboveTheirLimits) {
     EXPECT_EQ(marks("12", 5), (SheetMarks{false, false}));
     EXPECT_EQ(marks("12,1", 5), (SheetMarks{true, false}));
     EXPECT_EQ(marks("12.01", 4), (SheetMarks{true, true}));
-    EXPECT_EQ(marks("0", 6), (SheetMarks{false, false}));
-    sheet.setValue(Lbl::LabelMaxMassa, -8);  // a negative backpack change
-    EXPECT_EQ(marks("0", 6), (SheetMarks{true, false}));
 }

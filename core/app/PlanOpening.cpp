@@ -1,0 +1,166 @@
+#include "app/PlanOpening.h"
+
+#include "app/ActionLabels.h"
+#include "app/Planner.h"
+#include "app/UndoHistory.h"
+#include "character/NumberText.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace veldora {
+
+namespace {
+
+// More clicks than a player makes in a lifetime: a plan that needs them was not
+// saved by the program.
+constexpr qint64 kMostClicks = 100000;
+
+QString u8(const char *text) { return QString::fromUtf8(text); }
+
+// The own values the entry's "Ok" starts from.
+std::array<qint64, kPointRowCount> enteredOwn(const Plan &plan) {
+    std::array<qint64, kPointRowCount> own{};
+    for (int r = 0; r < kPointRowCount; ++r)
+        if (kPointRows[r].entryField >= 0) own[r] = parseInt32(plan.entryTexts[kPointRows[r].entryField]).value_or(0);
+    return own;
+}
+
+// Why the buttons cannot lead from the entry to the plan's own values, or nothing.
+// Minus clicks come first, so the points they free are there for the plus clicks.
+std::optional<QString> distributionFault(const Plan &plan) {
+    const auto entered = [&](int field) { return qint64(parseInt32(plan.entryTexts[field]).value_or(0)); };
+    const qint64 level = std::max<qint64>(1, entered(entry::Level));
+    const qint64 free[kPointTableCount] = {std::max<qint64>(0, entered(entry::FreeStats)),
+                                           std::max<qint64>(0, entered(entry::FreeMasteries)),
+                                           std::max<qint64>(0, entered(entry::FreeMagic))};
+    const auto base = enteredOwn(plan);
+    qint64 clicks = 0;
+    for (const PointTableInfo &t : kPointTables) {
+        qint64 freed = 0, spent = 0;
+        for (int r = t.firstRow; r < t.firstRow + t.rowCount; ++r) {
+            const qint64 delta = plan.own[r] - base[r];
+            const QString why = QStringLiteral("он повреждён: «%1» %2 не получить кнопками из введённых данных")
+                                    .arg(u8(kPointRows[r].caption))
+                                    .arg(plan.own[r]);
+            if (delta < 0 && plan.own[r] < kPointRows[r].minimum) return why;
+            if (delta > 0 && r == stat::Uda4a && level < 5) return why;
+            (delta < 0 ? freed : spent) += std::abs(delta);
+            clicks += std::abs(delta);
+        }
+        if (spent > free[pointTableIndex(t.table)] + freed)
+            return QStringLiteral("он повреждён: в нём распределено больше очков, чем введено");
+    }
+    if (clicks > kMostClicks) return QStringLiteral("он повреждён: в нём распределено %1 очков").arg(clicks);
+    return std::nullopt;
+}
+
+void distribute(Planner &planner, const Plan &plan) {
+    const auto base = enteredOwn(plan);
+    for (int sign : {-1, +1}) {
+        for (const PointTableInfo &t : kPointTables) {
+            for (int r = t.firstRow; r < t.firstRow + t.rowCount; ++r) {
+                const qint64 delta = plan.own[r] - base[r];
+                if (delta * sign <= 0) continue;
+                for (qint64 k = 0; k < std::abs(delta); ++k) {
+                    if (sign > 0)
+                        planner.plus(t.table, r - t.firstRow);
+                    else
+                        planner.minus(t.table, r - t.firstRow);
+                }
+            }
+        }
+    }
+}
+
+// The catalogue row of a plan's item: the row it was saved from when that still
+// holds the name, else the first of that name.
+std::optional<int> catalogueRow(const CategoryTable &table, const PlanItem &item) {
+    const int last = std::min(table.rowCount() - 1, CategoryTable::kMaxItemRows);
+    if (item.row >= 1 && item.row <= last && table.cellRef(col::Name, item.row) == item.name) return item.row;
+    for (int r = 1; r <= last; ++r)
+        if (table.cellRef(col::Name, r) == item.name) return r;
+    return std::nullopt;
+}
+
+// An appended row that holds the copy's cells already (the plan opened before in
+// this run), else a new one; nothing when the table is full.
+std::optional<int> copyRow(Planner &planner, const PlanItem &item) {
+    const CategoryTable &table = planner.state().catalogue.table(item.table);
+    for (int r = std::max(1, table.rowCount()); r <= CategoryTable::kMaxItemRows; ++r) {
+        if (table.cellRef(col::Name, r).isEmpty()) continue;
+        bool same = true;
+        for (int c = 0; c < kItemColumnCount && same; ++c) same = table.cellRef(c, r) == item.cells[c];
+        if (same) return r;
+    }
+    const auto row = planner.appendRow(item.table, item.cells);
+    if (!row)
+        planner.message(QStringLiteral("Предмет «%1» не надет: в таблице «%2» нет свободной строки.")
+                            .arg(item.cells[col::Name], categoryTypeValue(item.table)));
+    return row;
+}
+
+}  // namespace
+
+PlanOpening applyPlan(Planner &planner, const Plan &plan) {
+    PlanOpening result;
+    if (const auto fault = distributionFault(plan)) {
+        result.refusal = *fault;
+        return result;
+    }
+    const PlannerState before = planner.state();
+    for (int f = 0; f < kEntryFieldCount; ++f) planner.setEntryText(f, plan.entryTexts[f]);
+    if (!planner.applyCharacterEntry()) {
+        // The planner has named the worn item that could not be taken off.
+        planner.restore(before);
+        result.refusal = QStringLiteral("надетые предметы не сняты");
+        return result;
+    }
+    distribute(planner, plan);
+    if (planner.state().points.own != plan.own) {
+        planner.restore(before);
+        result.refusal = QStringLiteral("он повреждён: очки не распределились, как в нём записано");
+        return result;
+    }
+
+    for (const PlanItem &item : plan.items) {
+        const auto row = item.isCopy() ? copyRow(planner, item)
+                                       : catalogueRow(planner.state().catalogue.table(item.table), item);
+        if (!row) {
+            if (!item.isCopy()) result.missing << item.name;
+            continue;
+        }
+        planner.replaceWornItem(item.slot, item.table, *row, item.setName, false);
+    }
+    // The hands are as the plan had them: a two-handed preset without its weapon
+    // keeps the grip, an empty off-hand the kind it last held.
+    PlannerState hands = planner.state();
+    hands.weaponGrip = plan.weaponGrip;
+    if (hands.slot(Slot::OffHand).row == 0) hands.offHandKind = plan.offHandKind;
+    planner.restore(std::move(hands));
+    result.opened = true;
+    return result;
+}
+
+QString missingItemsMessage(const QString &planName, const QStringList &missing) {
+    return QStringLiteral("В базе предметов больше нет этих предметов плана «%1», они не надеты:\r\r%2")
+        .arg(planName, missing.join(QLatin1Char('\r')));
+}
+
+bool openPlanFile(UndoHistory &history, const QString &path) {
+    Planner &planner = history.planner();
+    auto loaded = loadPlanFile(path);
+    if (const QString *why = std::get_if<QString>(&loaded)) {
+        planner.message(*why);
+        return false;
+    }
+    const Plan &plan = std::get<Plan>(loaded);
+    const QString name = planName(path);
+    PlanOpening result;
+    history.perform(openPlanLabel(name), [&] { result = applyPlan(planner, plan); });
+    if (!result.refusal.isEmpty()) planner.message(QStringLiteral("План «%1» не открыт: %2.").arg(name, result.refusal));
+    if (!result.missing.isEmpty()) planner.message(missingItemsMessage(name, result.missing));
+    return result.opened;
+}
+
+}  // namespace veldora
