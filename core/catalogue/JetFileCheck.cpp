@@ -1,11 +1,14 @@
 #include "catalogue/JetFileCheck.h"
 
+#include "catalogue/JetPropertyCheck.h"
 #include "catalogue/JetRc4.h"
 
 #include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -28,6 +31,10 @@ constexpr int kIndexEntrySize = 12;
 constexpr quint8 kPageData = 0x01;
 constexpr quint8 kPageTdef = 0x02;
 constexpr quint8 kPageUsageBitmap = 0x05;
+constexpr int kLongValueHeader = 12;
+constexpr quint32 kInlineLongValue = 0x80000000;
+constexpr quint32 kOneRowLongValue = 0x40000000;
+constexpr quint32 kLastChainHeader = 0x0FFFFFFF;  // libmdb warns about other flags
 
 enum ColumnTypes : quint8 {
     kBool = 0x01, kByte = 0x02, kInt = 0x03, kLong = 0x04, kMoney = 0x05, kFloat = 0x06, kDouble = 0x07,
@@ -85,8 +92,7 @@ private:
     std::optional<Tdef> readTdef(quint32 tdefPage);
     bool readUsageMap(Tdef &t, quint32 pageRow);
     bool crackRow(const Tdef &t, const unsigned char *pg, const Row &row, std::vector<Field> &fields);
-    bool checkLongValue(const unsigned char *pg, const Field &f, bool full);
-    bool checkProperties(const QByteArray &kkd);
+    bool checkProperties(const unsigned char *pg, const Field &f);
     template <typename Visit>
     bool forEachRow(const Tdef &t, Visit visit);
 
@@ -258,7 +264,12 @@ bool Checker::readUsageMap(Tdef &t, quint32 pageRow) {
         const quint32 start = get32(map + 1);
         // libmdb starts its scan one page after page 0, so bit 0 of a map from page 0 never counts.
         for (int i = start == 0 ? 1 : 0; i < (size - 5) * 8; ++i)
-            if (map[5 + i / 8] & (1 << (i % 8))) pages.push_back(start + quint32(i));
+            if (map[5 + i / 8] & (1 << (i % 8))) {
+                // Counted without wrapping round: libmdb would stop at a page number that wraps.
+                const quint64 p = quint64(start) + quint64(i);
+                if (p >= pageCount_) return fail(where + QStringLiteral(": страница %1 за пределами файла").arg(p));
+                pages.push_back(quint32(p));
+            }
     } else if (size >= 1 && map[0] == 0x01) {
         for (int k = 0; k < (size - 1) / 4; ++k) {
             const quint32 bitmapPage = get32(map + 1 + 4 * k);
@@ -350,79 +361,52 @@ bool Checker::forEachRow(const Tdef &t, Visit visit) {
 
 // A long value: a 12-byte header whose flags say where the bytes are: inline after the
 // header (all the rest of the field), in one row of another page (the whole row), or in a
-// chain of rows each beginning with the pointer to the next. libmdb follows the first
-// pointer of every OLE value of a catalogue row it fetches, and the whole value of
-// LvProp, whose property blocks it then parses (`full`).
-bool Checker::checkLongValue(const unsigned char *pg, const Field &f, bool full) {
+// chain of rows each beginning with the pointer to the next, which ends at a zero pointer.
+// libmdb reads the whole LvProp value of every table it lists and parses its property
+// blocks; it follows no other long value of the catalogue.
+bool Checker::checkProperties(const unsigned char *pg, const Field &f) {
     const QString where = QStringLiteral("длинное значение в системном каталоге");
-    if (f.size < 12) return fail(where + QStringLiteral(": обрезано"));
+    if (f.size < kLongValueHeader) return fail(where + QStringLiteral(": обрезано"));
     const unsigned char *h = pg + f.start;
     const quint32 header = get32(h);
     QByteArray value;
-    if (header & 0x80000000) {
-        value = QByteArray(reinterpret_cast<const char *>(h + 12), f.size - 12);
-    } else if (header & 0x40000000) {
+    if (header & kInlineLongValue) {
+        value = QByteArray(reinterpret_cast<const char *>(h + kLongValueHeader), f.size - kLongValueHeader);
+    } else if (header & kOneRowLongValue) {
         const quint32 ptr = get32(h + 4);
         const auto row = pointedRow(ptr, where);
         if (!row) return false;
         value = QByteArray(reinterpret_cast<const char *>(page(ptr >> 8) + row->start), row->length);
-    } else if ((header & 0xFF000000) == 0) {
+    } else if (header <= kLastChainHeader) {
+        // libmdb reads the first row whatever the pointer says: a zero one would take it to
+        // the file header.
+        quint32 ptr = get32(h + 4);
+        if (ptr == 0) return fail(where + QStringLiteral(": цепочка не указывает ни на одну запись"));
         QSet<quint32> seen;
-        for (quint32 ptr = get32(h + 4); ptr != 0;) {
+        while (ptr != 0) {
             if (seen.contains(ptr)) return fail(where + QStringLiteral(": зациклена цепочка"));
             seen.insert(ptr);
             const auto row = pointedRow(ptr, where);
             if (!row) return false;
             if (row->length < 4) return fail(where + QStringLiteral(": повреждена цепочка"));
             const unsigned char *r = page(ptr >> 8) + row->start;
-            if (!full) return true;
             value.append(reinterpret_cast<const char *>(r + 4), row->length - 4);
             ptr = get32(r);
         }
     } else {
         return fail(where + QStringLiteral(": неизвестный вид значения"));
     }
-    return !full || checkProperties(value);
+    const QString fault = checkJetProperties(value);
+    return fault.isEmpty() || fail(fault);
 }
 
-// The property blocks that libmdb parses from the catalogue: a signature, then chunks
-// (length, type) holding a name list or values that refer to the names by index.
-bool Checker::checkProperties(const QByteArray &kkd) {
-    const QString where = QStringLiteral("свойства в системном каталоге");
-    const auto *b = reinterpret_cast<const unsigned char *>(kkd.constData());
-    const qsizetype n = kkd.size();
-    if (n < 4 || (!kkd.startsWith("MR2") && !kkd.startsWith("KKD")))
-        return n == 0 || fail(where + QStringLiteral(": неизвестный формат"));
-    int names = 0;
-    for (qsizetype pos = 4; pos < n;) {
-        if (pos + 6 > n) return fail(where + QStringLiteral(": обрезаны"));
-        const quint32 chunk = get32(b + pos);
-        const int type = get16(b + pos + 4);
-        if (chunk < 6 || chunk > quint32(n - pos)) return fail(where + QStringLiteral(": неверная длина блока"));
-        const unsigned char *c = b + pos + 6;
-        const qsizetype size = qsizetype(chunk) - 6;
-        if (type == 0x80) {
-            for (qsizetype p = 0; p < size;) {
-                if (p + 2 > size) return fail(where + QStringLiteral(": обрезаны"));
-                const int len = get16(c + p);
-                if (p + 2 + len > size) return fail(where + QStringLiteral(": неверная длина имени"));
-                p += 2 + len;
-                ++names;
-            }
-        } else if (type == 0x00 || type == 0x01 || type == 0x02) {
-            if (size < 6) return fail(where + QStringLiteral(": обрезаны"));
-            const int nameLength = get16(c + 4);
-            for (qsizetype p = 6 + nameLength; p < size;) {
-                if (p + 8 > size) return fail(where + QStringLiteral(": обрезаны"));
-                const int record = get16(c + p);
-                const int element = get16(c + p + 4);
-                const int valueSize = get16(c + p + 6);
-                if (record < 8 || p + record > size || 8 + valueSize > record || element >= names)
-                    return fail(where + QStringLiteral(": неверная запись свойства"));
-                p += record;
-            }
-        }
-        pos += qsizetype(chunk);
+// libmdb binds columns with g_ascii_strcasecmp: letter case is ignored for ASCII only.
+bool sameAsciiName(const QString &name, const char *ascii) {
+    const qsizetype n = qsizetype(std::strlen(ascii));
+    if (name.size() != n) return false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = name[i].unicode();
+        if (c >= 0x80 || std::tolower(int(c)) != std::tolower(int(ascii[i]))) return false;
     }
     return true;
 }
@@ -431,7 +415,6 @@ JetFileCheck Checker::run(const QStringList &tables) {
     if (!header()) return {problem_, {}};
     auto catalogue = readTdef(2);
     if (!catalogue) return {problem_, {}};
-    // The catalogue columns that libmdb binds by name; it fails without any of them.
     // The catalogue columns that libmdb binds by name; it fails without any of them.
     struct Bound {
         const char *name;
@@ -442,7 +425,7 @@ JetFileCheck Checker::run(const QStringList &tables) {
     Bound bound[] = {{"Id", kLong, 4}, {"Name", kText, -1}, {"Type", kInt, 2}, {"Flags", kLong, 4}, {"LvProp", kOle, -1}};
     for (Bound &want : bound) {
         for (size_t i = 0; i < catalogue->columns.size(); ++i)
-            if (catalogue->columns[i].name.compare(QLatin1String(want.name), Qt::CaseInsensitive) == 0) {
+            if (sameAsciiName(catalogue->columns[i].name, want.name)) {
                 want.index = int(i);
                 break;
             }
@@ -456,16 +439,14 @@ JetFileCheck Checker::run(const QStringList &tables) {
     std::vector<std::optional<quint32>> tablePages(size_t(tables.size()));
     {
         const bool ok = forEachRow(*catalogue, [&](const unsigned char *pg, const std::vector<Field> &f) {
-            for (size_t i = 0; i < f.size(); ++i)
-                if (catalogue->columns[i].type == kOle && f[i].present &&
-                    !checkLongValue(pg, f[i], int(i) == bound[4].index))
-                    return false;
             const Field &name = f[size_t(bound[1].index)];
             const QString text = name.present ? decodeJetText(pg + name.start, name.size) : QString();
             if (text.toUtf8().size() > 255) return fail(QStringLiteral("слишком длинное имя в системном каталоге"));
             const Field &id = f[size_t(bound[0].index)];
             const Field &type = f[size_t(bound[2].index)];
             if (!type.present || qint16(get16(pg + type.start)) != 1) return true;  // not a table
+            const Field &properties = f[size_t(bound[4].index)];
+            if (properties.present && !checkProperties(pg, properties)) return false;
             const quint32 tablePage = id.present ? get32(pg + id.start) & 0x00FFFFFF : 0;
             for (qsizetype i = 0; i < tables.size(); ++i)
                 if (!tablePages[size_t(i)] && text.compare(tables[i], Qt::CaseInsensitive) == 0)

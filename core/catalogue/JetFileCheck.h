@@ -8,13 +8,14 @@
 
 namespace veldora {
 
-// libmdb trusts every offset and pointer of a file: a damaged file can make it read out
-// of bounds, loop for ever or call exit(). Before libmdb sees a file, this check walks
+// libmdb (1.0) trusts most offsets and pointers of a file: a damaged file can make it
+// read out of bounds, loop for ever or crash. Before libmdb sees a file, this check walks
 // every structure libmdb will walk to read the system catalogue and the tables named:
 // the header, table definitions and their page chains, usage maps, data pages, row
-// layouts and the long values of the catalogue's properties. A file that passes can be
-// read by libmdb without leaving the file's bounds.
-//
+// layouts, and the tables' property blobs with the long values that hold them. A file
+// that passes can be read by libmdb without leaving the file's bounds, and libmdb has
+// nothing to warn about. Where libmdb would read a structure more loosely, the check may
+// be stricter.
 struct JetFileCheck {
     QString problem;  // a short Russian description of the first fault; empty when sound
     // For each table named, the page of the definition that was checked; 0 when the

@@ -47,10 +47,9 @@ std::vector<QVector<QString>> wornCells(const PlannerState &s) {
     return worn;
 }
 
-// A character with points moved both ways, a preset without a weapon held
-// two-handed, the helmet enchanted and then forged, a custom amulet.
+// A character with points moved both ways, a preset with a two-handed weapon, the helmet enchanted and then forged, a custom amulet.
 std::vector<Action> buildCharacter(const PlannerState &s) {
-    const PresetArgs twoHanded{kNil, "Стража", 0, kNil, 0};
+    const PresetArgs twoHanded{"Двуручный меч", "Стража", 0, kNil, 0};
     return {
         enter({"7", "2", "1", "1", "5", "3", "3", "3", "3", "1", "1", "0"}),
         {pointLabel(PointTable::Stats, 0, false), [](Planner &p) { p.minus(PointTable::Stats, 0); }},

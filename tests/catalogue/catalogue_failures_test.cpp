@@ -1,4 +1,5 @@
 #include "FixtureCatalogue.h"
+#include "StderrCapture.h"
 #include "catalogue/CatalogueLoader.h"
 
 #include <QFile>
@@ -7,11 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <unistd.h>
 
 using namespace veldora;
 using veldora::testing::FixtureCatalogue;
+using veldora::testing::StderrCapture;
 
 namespace {
 
@@ -88,35 +88,6 @@ TEST(CatalogueFailures, TruncatedOrDamagedHeaderIsRefused) {
     }
 }
 
-// Sends what the process writes to stderr into a file while it lives.
-class StderrCapture {
-public:
-    explicit StderrCapture(const QString &path) {
-        std::fflush(stderr);
-        saved_ = dup(2);
-        file_ = std::fopen(qPrintable(path), "w+");
-        dup2(fileno(file_), 2);
-    }
-    ~StderrCapture() { release(); }
-    QByteArray release() {
-        if (saved_ < 0) return {};
-        std::fflush(stderr);
-        dup2(saved_, 2);
-        close(saved_);
-        saved_ = -1;
-        std::rewind(file_);
-        QByteArray text;
-        char buffer[4096];
-        while (size_t n = std::fread(buffer, 1, sizeof buffer, file_)) text.append(buffer, qsizetype(n));
-        std::fclose(file_);
-        return text;
-    }
-
-private:
-    int saved_ = -1;
-    FILE *file_ = nullptr;
-};
-
 // Damage anywhere can make libmdb read out of bounds or loop: every mutation must end in a
 // catalogue or one message, never in a crash or a hang. libmdb must not even warn: a
 // warning means it walked a structure the check let through unproven.
@@ -130,7 +101,7 @@ TEST(CatalogueFailures, RandomDamageNeverCrashesOrHangs) {
     const int pages = int(good.size() / 4096);
     QRandomGenerator gen(20240611);
     int refused = 0;
-    StderrCapture capture(dir.filePath(QStringLiteral("stderr.txt")));
+    StderrCapture capture;
     for (int round = 0; round < 1500; ++round) {
         QByteArray bad = good;
         const int changes = 1 + int(gen.bounded(8));

@@ -2,6 +2,7 @@
 // reading our own bytes back.
 
 #include "FixtureCatalogue.h"
+#include "JetProperties.h"
 #include "JetWriter.h"
 #include "catalogue/CatalogueLoader.h"
 
@@ -234,4 +235,47 @@ TEST(JetWriter, CatalogueAndFailureFixturesAreReadByMdbExport) {
                              "[Кол-во предметов]\t\t\tText (50)", "[Дата]\t\t\tText (17)", "[Отчёт]\t\t\tText (255)"})
         EXPECT_TRUE(s.contains(QString::fromUtf8(line))) << line;
     EXPECT_EQ(s.count(QStringLiteral("CREATE TABLE")), 3);
+}
+
+// Properties in every form a long value takes are parsed by libmdb itself, and the tables
+// still read: the blob is the table's, the column block the column's.
+TEST(JetWriter, TablePropertiesReadByLibmdbInEveryForm) {
+    QTemporaryDir dir;
+    const QString description = QStringLiteral("Описание ").repeated(200);  // a chain of several rows
+    const QByteArray blob = jet::propertyBlob(
+        {{QString(), {{QStringLiteral("Description"), jet::prop::Memo, jet::textValue(description)},
+                      {QStringLiteral("RowCount"), jet::prop::Long, jet::longValue(7)}}},
+         {QStringLiteral("N"), {{QStringLiteral("Required"), jet::prop::Bool, jet::boolValue(true)}}}});
+    ASSERT_GT(blob.size(), 3 * jet::kChainPieceBytes);
+    const QByteArray small = jet::propertyBlob({{QString(), {{QStringLiteral("Caption"), jet::prop::Text, jet::textValue(QStringLiteral("Мал"))}}}});
+    const std::vector<jet::Table> tables{numbers(QStringLiteral("A"), 3), numbers(QStringLiteral("B"), 2), numbers(QStringLiteral("C"), 1)};
+    const QString path = dir.filePath(QStringLiteral("p.mdb"));
+    ASSERT_EQ(jet::writeDatabase(path, tables,
+                                 {{0, blob, jet::LongValueForm::Chain}, {1, small, jet::LongValueForm::OneRow},
+                                  {2, small, jet::LongValueForm::Inline}}),
+              QString());
+
+    MdbHandle *mdb = mdb_open(qPrintable(path), MDB_NOFLAGS);
+    ASSERT_TRUE(mdb);
+    ASSERT_TRUE(mdb_read_catalog(mdb, MDB_TABLE));
+    QHash<QString, MdbCatalogEntry *> entries;
+    for (guint i = 0; i < mdb->catalog->len; ++i) {
+        auto *e = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
+        entries.insert(QString::fromUtf8(e->object_name), e);
+    }
+    auto property = [](MdbCatalogEntry *e, guint block, const char *name) {
+        if (!e || !e->props || block >= e->props->len) return QString();
+        auto *p = static_cast<MdbProperties *>(g_ptr_array_index(e->props, block));
+        return QString::fromUtf8(static_cast<const char *>(g_hash_table_lookup(p->hash, name)));
+    };
+    EXPECT_EQ(property(entries.value("A"), 0, "Description"), description);
+    EXPECT_EQ(property(entries.value("A"), 0, "RowCount"), QStringLiteral("7"));
+    EXPECT_EQ(property(entries.value("A"), 1, "Required"), QStringLiteral("yes"));
+    for (const char *table : {"B", "C"}) EXPECT_EQ(property(entries.value(table), 0, "Caption"), QStringLiteral("Мал")) << table;
+    mdb_close(mdb);
+    EXPECT_EQ(exportRows(path, QStringLiteral("A")).size(), 3);
+
+    EXPECT_TRUE(jet::writeDatabase(path, tables, {{0, QByteArray(4000, 'x'), jet::LongValueForm::Inline}})
+                    .contains(QStringLiteral("do not fit inline")));
+    EXPECT_FALSE(jet::writeDatabase(path, tables, {{3, small, jet::LongValueForm::Inline}}).isEmpty());
 }

@@ -334,7 +334,7 @@ EncodedTable catalogueTable() {
     return t;
 }
 
-void catalogueRow(EncodedTable &catalogue, const EncodedTable &user) {
+void catalogueRow(EncodedTable &catalogue, const EncodedTable &user, const std::optional<Bytes> &properties) {
     std::vector<Value> values(catalogue.columns.size());
     auto long32 = [](quint32 v) {
         Bytes b(4);
@@ -350,6 +350,7 @@ void catalogueRow(EncodedTable &catalogue, const EncodedTable &user) {
     put16(type.data(), 1);  // a local table
     values[3] = type;
     values[7] = long32(0);  // Flags: not a system table
+    values[14] = properties;  // LvProp
     catalogue.rows.push_back(encodeRow(catalogue, values));
 }
 
@@ -472,6 +473,100 @@ void writeHeader(quint8 *page) {
     veldora::jetRc4Xor(key, 4, page + 0x18, 128);
 }
 
+
+constexpr quint32 kLongValuePageOwner = 0x4C41564C;  // "LVAL" where a data page names its table
+constexpr int kLongValueHeaderSize = 12;
+constexpr quint32 kInlineLongValue = 0x80000000;
+constexpr quint32 kOneRowLongValue = 0x40000000;
+
+// The property blobs laid out: the LvProp value (header, and the bytes when inline) of
+// each table's catalogue row, and the rows of the long-value pages the headers point to.
+struct LongValues {
+    std::vector<std::optional<Bytes>> headers;  // by table index
+    std::vector<Bytes> rows;
+    std::vector<std::vector<int>> pages;
+    std::vector<quint32> rowPointers;
+    int firstPage = 0;
+};
+
+std::optional<WriteError> layOutLongValues(const std::vector<TableProperties> &properties, int tableCount,
+                                           LongValues &out) {
+    out.headers.assign(size_t(tableCount), std::nullopt);
+    struct Link {
+        int table;
+        int firstRow;
+        int rowCount;
+        bool chain;
+    };
+    std::vector<Link> links;
+    for (const TableProperties &p : properties) {
+        if (p.table < 0 || p.table >= tableCount || out.headers[size_t(p.table)])
+            return WriteError{p.table, -1, -1, QStringLiteral("properties given twice or for no table")};
+        const quint32 size = quint32(p.bytes.size());
+        Bytes header(kLongValueHeaderSize, 0);
+        const auto *b = reinterpret_cast<const quint8 *>(p.bytes.constData());
+        switch (p.form) {
+        case LongValueForm::Inline:
+            put32(header.data(), kInlineLongValue | size);
+            header.insert(header.end(), b, b + size);
+            break;
+        case LongValueForm::OneRow:
+            if (p.bytes.size() > kMaxRowBytes)
+                return WriteError{p.table, -1, -1, QStringLiteral("properties of %1 bytes do not fit one row").arg(size)};
+            put32(header.data(), kOneRowLongValue | size);
+            links.push_back({p.table, int(out.rows.size()), 1, false});
+            out.rows.emplace_back(b, b + size);
+            break;
+        case LongValueForm::Chain: {
+            const int first = int(out.rows.size());
+            qsizetype at = 0;
+            do {
+                const qsizetype piece = std::min<qsizetype>(kChainPieceBytes, p.bytes.size() - at);
+                Bytes row(4, 0);  // the pointer to the next row, filled in once rows are placed
+                row.insert(row.end(), b + at, b + at + piece);
+                out.rows.push_back(std::move(row));
+                at += piece;
+            } while (at < p.bytes.size());
+            put32(header.data(), size);
+            links.push_back({p.table, first, int(out.rows.size()) - first, true});
+            break;
+        }
+        }
+        out.headers[size_t(p.table)] = std::move(header);
+    }
+    out.pages = packRows(out.rows);
+    out.rowPointers.resize(out.rows.size());
+    for (size_t p = 0; p < out.pages.size(); ++p)
+        for (size_t i = 0; i < out.pages[p].size(); ++i)
+            out.rowPointers[size_t(out.pages[p][i])] = quint32(p) << 8 | quint32(i);  // page relative until placed
+    for (const Link &l : links) {
+        put32(out.headers[size_t(l.table)]->data() + 4, quint32(l.firstRow));  // row index until placed
+        if (l.chain)
+            for (int r = l.firstRow; r + 1 < l.firstRow + l.rowCount; ++r) put32(out.rows[size_t(r)].data(), quint32(r + 1));
+    }
+    return std::nullopt;
+}
+
+// Turns the row indexes left in headers and chains into row pointers once the first
+// long-value page is known.
+void placeLongValues(LongValues &lv, int firstPage, const std::vector<TableProperties> &properties) {
+    lv.firstPage = firstPage;
+    auto pointer = [&](quint32 row) { return lv.rowPointers[row] + (quint32(firstPage) << 8); };
+    for (const TableProperties &p : properties) {
+        if (p.form == LongValueForm::Inline) continue;
+        quint8 *h = lv.headers[size_t(p.table)]->data() + 4;
+        const quint32 first = quint32(h[0] | h[1] << 8 | h[2] << 16 | h[3] << 24);
+        put32(h, pointer(first));
+        if (p.form != LongValueForm::Chain) continue;
+        for (quint32 r = first;; ++r) {
+            quint8 *n = lv.rows[r].data();
+            const quint32 next = quint32(n[0] | n[1] << 8 | n[2] << 16 | n[3] << 24);
+            if (next == 0) break;
+            put32(n, pointer(next));
+        }
+    }
+}
+
 }  // namespace
 
 QString WriteError::describe(const std::vector<Table> &tables) const {
@@ -484,8 +579,10 @@ QString WriteError::describe(const std::vector<Table> &tables) const {
     return where.isEmpty() ? message : where.join(QStringLiteral(", ")) + QStringLiteral(": ") + message;
 }
 
-BuildResult buildDatabase(const std::vector<Table> &tables) {
+BuildResult buildDatabase(const std::vector<Table> &tables, const std::vector<TableProperties> &properties) {
     if (auto e = checkSchema(tables)) return {{}, e};
+    LongValues longValues;
+    if (auto e = layOutLongValues(properties, int(tables.size()), longValues)) return {{}, e};
     std::vector<EncodedTable> all;
     all.reserve(tables.size() + 1);
     all.push_back(catalogueTable());
@@ -497,7 +594,8 @@ BuildResult buildDatabase(const std::vector<Table> &tables) {
 
     // Pages: 0 header, 1 global usage map, 2 catalogue definition (readers expect it
     // there), then the usage-map pages, each user table's definition, data and bitmap
-    // pages, and last the catalogue's data pages, whose rows name the definition pages.
+    // pages, the long-value pages of the properties, and last the catalogue's data pages,
+    // whose rows name the definition pages.
     const int usagePages = int((2 * all.size() + kUsageRowsPerPage - 1) / kUsageRowsPerPage);
     const int firstUsagePage = 3;
     int next = firstUsagePage + usagePages;
@@ -521,7 +619,13 @@ BuildResult buildDatabase(const std::vector<Table> &tables) {
         next += t.tdefPageCount;
         placeData(t);
     }
-    for (size_t i = 1; i < all.size(); ++i) catalogueRow(all[0], all[i]);
+    placeLongValues(longValues, next, properties);
+    next += int(longValues.pages.size());
+    for (size_t i = 1; i < all.size(); ++i) {
+        catalogueRow(all[0], all[i], longValues.headers[i - 1]);
+        if (all[0].rows.back().size() > size_t(kMaxRowBytes))
+            return {{}, WriteError{int(i) - 1, -1, -1, QStringLiteral("the properties do not fit inline in the catalogue row")}};
+    }
     placeData(all[0]);
     for (const EncodedTable &t : all)
         if (int(t.bitmapPages.size()) + t.firstBitmapRange > kMaxMapPageRefs)
@@ -588,11 +692,17 @@ BuildResult buildDatabase(const std::vector<Table> &tables) {
             writeDataPage(pagePtr(t.firstDataPage + int(p)), quint32(t.tdefPage), rows);
         }
     }
+    for (size_t p = 0; p < longValues.pages.size(); ++p) {
+        std::vector<const Bytes *> rows;
+        for (int r : longValues.pages[p]) rows.push_back(&longValues.rows[size_t(r)]);
+        writeDataPage(pagePtr(longValues.firstPage + int(p)), kLongValuePageOwner, rows);
+    }
     return {out, std::nullopt};
 }
 
-QString writeDatabase(const QString &path, const std::vector<Table> &tables) {
-    const BuildResult built = buildDatabase(tables);
+QString writeDatabase(const QString &path, const std::vector<Table> &tables,
+                      const std::vector<TableProperties> &properties) {
+    const BuildResult built = buildDatabase(tables, properties);
     if (built.error) return built.error->describe(tables);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -53,17 +53,31 @@ struct BuildResult {
     std::optional<WriteError> error;  // set when the tables cannot be written
 };
 
-// Builds the file in memory.
-BuildResult buildDatabase(const std::vector<Table> &tables);
+// Where a long value lives: inside the catalogue row after its 12-byte header, in one row
+// of a long-value page, or in a chain of such rows (each led by the pointer to the next).
+enum class LongValueForm { Inline, OneRow, Chain };
+
+// The property blob that Access keeps for a table in the catalogue (MSysObjects.LvProp).
+// The bytes are stored as given, not checked, so damaged blobs can be written too.
+struct TableProperties {
+    int table = 0;  // index into the tables
+    QByteArray bytes;
+    LongValueForm form = LongValueForm::Inline;
+};
+
+// Builds the file in memory. Tables without properties get NULL there.
+BuildResult buildDatabase(const std::vector<Table> &tables, const std::vector<TableProperties> &properties = {});
 
 // Builds the file and writes it through a temporary file that is renamed into place, so a
 // failure never leaves a partial file behind. Returns an error text, empty on success.
-QString writeDatabase(const QString &path, const std::vector<Table> &tables);
+QString writeDatabase(const QString &path, const std::vector<Table> &tables,
+                      const std::vector<TableProperties> &properties = {});
 
 // Limits of the format that callers may want to check or show.
 constexpr int kMaxColumns = 255;
 constexpr int kMaxTextWidth = 255;
 constexpr int kMaxNameLength = 64;
 constexpr int kMaxRowBytes = 4060;
+constexpr int kChainPieceBytes = 1000;  // data bytes per row of a long-value chain
 
 }  // namespace jet
