@@ -1,4 +1,3 @@
-#include "app/ChoosingSettings.h"
 #include "app/SettingsFile.h"
 #include "catalogue/ProgramFiles.h"
 
@@ -77,18 +76,4 @@ TEST(SettingsFile, AFileNamedInAnotherLetterCaseIsTheOneReadAndReplaced) {
     ASSERT_TRUE(writeSettingsFile(fresh.path(), {false, true}, &error));
     EXPECT_TRUE(QFileInfo::exists(fresh.path() + QStringLiteral("/ini.ini")));
     EXPECT_EQ(readSettingsFile(fresh.path()), (Settings{false, true}));
-}
-
-TEST(ChoosingSettings, DefaultToChangesShownAndEveryItemAndAreKeptApartFromTheSettingsFile) {
-    QTemporaryDir dir;
-    const QString file = dir.path() + QStringLiteral("/choosing.ini");
-    ChoosingSettings settings(file);
-    EXPECT_TRUE(settings.showChanges());
-    EXPECT_FALSE(settings.onlyWearable());
-    settings.setShowChanges(false);
-    settings.setOnlyWearable(true);
-    const ChoosingSettings again(file);
-    EXPECT_FALSE(again.showChanges());
-    EXPECT_TRUE(again.onlyWearable());
-    EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/ini.ini")));
 }
