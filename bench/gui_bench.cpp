@@ -7,12 +7,16 @@
 //     gui_bench [sample-folder]        (offscreen: QT_QPA_PLATFORM=offscreen)
 #include "FixtureCatalogue.h"
 #include "app/CatalogueTabs.h"
+#include "app/ChoiceAdvisor.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
 #include "app/Startup.h"
 #include "views/BrowserWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -102,6 +106,83 @@ double processStartToMainWindow(const QString &self, const QString &folder) {
     return median(runs);
 }
 
+// The aids to choosing: the panel of a picture with what wearing it would change,
+// the first time after the outfit changed and again, and the search re-laying out
+// every tab for one more letter.
+void measureChoosing(StartedProgram &program) {
+    BrowserWindow *browser = program.browser;
+    Planner &planner = *program.planner;
+    planner.setRequirementCheckOn(true);  // most items refused: two tries each
+    for (int tab = 0; tab < 11; ++tab) emit browser->pictureClicked(tab, 1);
+    browser->openOnTab(0);
+    QApplication::processEvents();
+    QElapsedTimer t;
+    const auto hoverAll = [&](int rows) {
+        std::vector<double> times;
+        for (int tab : {0, 8, 11})
+            for (int row = 1; row <= std::min(rows, browser->grid(tab)->pictureCount()); ++row) {
+                t.restart();
+                browser->showCatalogueItemInfo(tab, row);
+                times.push_back(t.nsecsElapsed() / 1e6);
+            }
+        return times;
+    };
+    const auto report = [](const char *what, const std::vector<double> &first, const std::vector<double> &kept) {
+        std::printf("%s: first median %.3f ms, worst %.3f ms; again median %.3f ms, worst %.3f ms (%zu pictures)\n",
+                    what, median(first), *std::max_element(first.begin(), first.end()), median(kept),
+                    *std::max_element(kept.begin(), kept.end()), first.size());
+    };
+    QAction *showChanges = program.mainWindow->menuEntry("MenuShowChanges");
+    showChanges->setChecked(false);
+    const std::vector<double> plainFirst = hoverAll(60);
+    report("hover to the panel without the change block", plainFirst, hoverAll(60));
+    showChanges->setChecked(true);
+    const std::vector<double> first = hoverAll(60);
+    report("hover to the panel with what wearing it changes", first, hoverAll(60));
+    // The same choices worked out in the core alone, after the outfit changed.
+    emit browser->pictureClicked(0, 2);
+    ChoiceAdvisor advisor(planner);
+    std::vector<double> tried, keptChoices;
+    for (int pass = 0; pass < 2; ++pass)
+        for (int tab : {0, 8, 11})
+            for (int row = 1; row <= std::min(60, browser->grid(tab)->pictureCount()); ++row) {
+                t.restart();
+                advisor.catalogueItem(tab, row);
+                (pass ? keptChoices : tried).push_back(t.nsecsElapsed() / 1e6);
+            }
+    report("what wearing it changes, in the core", tried, keptChoices);
+
+    auto *field = browser->findChild<QLineEdit *>(QStringLiteral("EditSearch"));
+    auto *box = browser->findChild<QCheckBox *>(QStringLiteral("CheckOnlyWearable"));
+    const auto typeName = [&] {
+        std::vector<double> keys;
+        const QString name = QStringLiteral("предмет 12");
+        for (int i = 1; i <= name.size(); ++i) {
+            t.restart();
+            field->setText(name.left(i));
+            QApplication::processEvents();
+            keys.push_back(t.nsecsElapsed() / 1e6);
+        }
+        t.restart();
+        field->clear();
+        QApplication::processEvents();
+        keys.push_back(t.nsecsElapsed() / 1e6);
+        return keys;
+    };
+    const std::vector<double> keys = typeName();
+    std::printf("one letter typed until every tab is laid out again: median %.2f ms, worst %.2f ms (%zu keys)\n",
+                median(keys), *std::max_element(keys.begin(), keys.end()), keys.size());
+    t.restart();
+    box->setChecked(true);
+    QApplication::processEvents();
+    const double tick = t.nsecsElapsed() / 1e6;
+    const std::vector<double> wearableKeys = typeName();
+    std::printf("\"Только подходящие\" ticked, every item tried: %.1f ms; then one letter: median %.2f ms, worst %.2f ms\n",
+                tick, median(wearableKeys), *std::max_element(wearableKeys.begin(), wearableKeys.end()));
+    box->setChecked(false);
+    browser->close();
+}
+
 void measureFolder(const QString &label, const QString &self, const QString &folder) {
     std::printf("\n== %s: %s\n", qPrintable(label), qPrintable(folder));
     std::printf("process start to main window built (median of 5): %.1f ms\n",
@@ -152,11 +233,19 @@ void measureFolder(const QString &label, const QString &self, const QString &fol
     }
     std::printf("click on a browser picture until the main window shows it: median %.3f ms, worst %.3f ms (%zu clicks)\n",
                 median(clicks), worst, clicks.size());
+    measureChoosing(*program);
 }
 
 }  // namespace
 
+// The off-screen platform says for every panel that it has no window masks.
+void quietPlatform(QtMsgType type, const QMessageLogContext &, const QString &text) {
+    if (text.startsWith(QStringLiteral("This plugin does not support"))) return;
+    if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 int main(int argc, char **argv) {
+    qInstallMessageHandler(quietPlatform);
     if (argc == 3 && QByteArray(argv[1]) == "--child") return runChild(QString::fromLocal8Bit(argv[2]), argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -86,10 +86,15 @@ EquipResult Planner::equipRow(Category category, const QString &setName, Slot sl
     }
     const ItemValues &item = std::get<ItemValues>(read);
 
-    if (check && s_.requirementCheckOn && !meetsRequirements(item, s_.sheet, s_.points.level)) {
+    if (check && s_.requirementCheckOn) lastCheck_ = missingRequirements(item, s_.sheet, s_.points);
+    if (check && s_.requirementCheckOn && !lastCheck_->met()) {
         if (report == FailureReport::Message) {
             if (hideInfoPanel_) hideInfoPanel_();
-            message(QStringLiteral("Требования не выполнены."));
+            const QString refused = QStringLiteral("Требования не выполнены.");
+            if (messages_ && requirementListShown_)
+                messages_->showMessageFollowedBy(refused, missingRequirementsText(*lastCheck_));
+            else
+                message(refused);
         } else {
             if (item.name != s_.lastFailedItemName) s_.errorLabel += item.name + QLatin1Char('\r');
             s_.lastFailedItemName = item.name;
@@ -381,6 +386,7 @@ void Planner::applySetBonus() {
 // ---- Window actions ----
 
 std::optional<int> Planner::clickSlot(Slot slot) {
+    lastCheck_.reset();
     if (slot == Slot::Weapon) s_.weaponGrip = WeaponGrip::Normal;
     if (s_.slot(slot).row != 0) {
         clearSlot(slot);
@@ -390,6 +396,7 @@ std::optional<int> Planner::clickSlot(Slot slot) {
 }
 
 void Planner::clickCatalogueItem(int tabIndex, int row) {
+    lastCheck_.reset();
     if (tabIndex < 0 || tabIndex >= kCatalogueTabCount) return;
     const CatalogueTab &tab = kCatalogueTabs[tabIndex];
     const CategoryTable &table = s_.catalogue.table(tab.category);

@@ -3,6 +3,7 @@
 #include "app/PlannerState.h"
 #include "app/PresetMenu.h"
 #include "app/UserMessages.h"
+#include "equipment/MissingRequirements.h"
 
 #include <functional>
 #include <optional>
@@ -38,6 +39,12 @@ public:
     void message(const QString &text);
     // Called before a message that the browser's information panel must not cover.
     void setInfoPanelHider(std::function<void()> hide) { hideInfoPanel_ = std::move(hide); }
+    // With it on, "Требования не выполнены." is followed in its box by what the
+    // item lacks.
+    void setRequirementListShown(bool on) { requirementListShown_ = on; }
+    // What the item checked last lacked (empty when it met everything), or nothing
+    // when no check ran since the last click on a slot or a catalogue picture.
+    const std::optional<MissingRequirements> &lastRequirementCheck() const { return lastCheck_; }
 
     // ---- What the windows forward ----
 
@@ -134,6 +141,8 @@ private:
     PlannerState s_;
     UserMessages *messages_ = nullptr;
     std::function<void()> hideInfoPanel_;
+    bool requirementListShown_ = false;
+    std::optional<MissingRequirements> lastCheck_;
 };
 
 }  // namespace veldora

@@ -122,20 +122,34 @@ QString formatDecimal(double value, const QString &separator) {
     return out;
 }
 
-QString addDecimal(const QString &text, double amount, const QString &separator) {
-    const double base = parseDecimal(text).value_or(0.0);
-    double sum = base + amount;
-    // A difference cannot be more precise than its operands: 12,6 − 12,5 is 0,1,
-    // not the 0,0999999999999996 that binary arithmetic leaves. Round to the 15
-    // significant digits of the larger operand before writing.
-    const double larger = std::max(std::fabs(base), std::fabs(amount));
-    if (larger > 0 && sum != 0) {
+namespace {
+
+// A sum or difference cannot be more precise than its operands: 12,6 − 12,5 is
+// 0,1, not the 0,0999999999999996 that binary arithmetic leaves. Rounds to the 15
+// significant digits of the larger operand.
+double roundToOperands(double result, double a, double b) {
+    const double larger = std::max(std::fabs(a), std::fabs(b));
+    if (larger > 0 && result != 0) {
         const int decimals = 14 - static_cast<int>(std::floor(std::log10(larger)));
         const double scale = std::pow(10.0, decimals);
-        // Beyond 2^53 the scaled sum is already whole: nothing finer to drop.
-        if (decimals > 0 && std::fabs(sum * scale) < 9007199254740992.0) sum = std::round(sum * scale) / scale;
+        // Beyond 2^53 the scaled result is already whole: nothing finer to drop.
+        if (decimals > 0 && std::fabs(result * scale) < 9007199254740992.0)
+            result = std::round(result * scale) / scale;
     }
-    return formatDecimal(sum, separator);
+    return result;
+}
+
+}  // namespace
+
+QString addDecimal(const QString &text, double amount, const QString &separator) {
+    const double base = parseDecimal(text).value_or(0.0);
+    return formatDecimal(roundToOperands(base + amount, base, amount), separator);
+}
+
+double decimalDifference(const QString &from, const QString &to) {
+    const double a = parseDecimal(from).value_or(0.0);
+    const double b = parseDecimal(to).value_or(0.0);
+    return roundToOperands(b - a, a, b);
 }
 
 QString notAnIntegerMessage(const QString &text) {

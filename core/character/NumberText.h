@@ -29,6 +29,10 @@ QString formatDecimal(double value, const QString &separator);
 // gives back the text there was.
 QString addDecimal(const QString &text, double amount, const QString &separator);
 
+// `to` − `from`, both decimal texts (text that is no number counts as 0),
+// rounded like addDecimal so that 1234,5 → 1234,4 is −0,1.
+double decimalDifference(const QString &from, const QString &to);
+
 // "'%s' is not a valid integer value" with the offending text in place of %s.
 QString notAnIntegerMessage(const QString &text);
 

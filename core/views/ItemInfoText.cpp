@@ -202,7 +202,20 @@ QString buildBlock(const InfoLine (&lines)[N], const CategoryTable &table, int r
     return block;
 }
 
+template <size_t N>
+QVector<int> blockColumns(const InfoLine (&lines)[N], const CategoryTable &table, int row, InfoSource source) {
+    QVector<int> columns;
+    for (const InfoLine &line : lines)
+        if ((!line.wornOnly || source == InfoSource::WornItem) && isShown(line.show, table.cellRef(line.column, row)))
+            columns.append(line.column);
+    return columns;
+}
+
 }  // namespace
+
+QVector<int> requirementLineColumns(const CategoryTable &table, int row, InfoSource source) {
+    return blockColumns(kRequirementLines, table, row, source);
+}
 
 QString infoPriceText(const QString &priceCell) {
     if (priceCell.startsWith(u'0')) return QStringLiteral("0");

@@ -3,6 +3,7 @@
 #include "catalogue/CategoryTable.h"
 
 #include <QString>
+#include <QVector>
 
 namespace veldora {
 
@@ -23,6 +24,9 @@ struct ItemInfoText {
 enum class InfoSource { WornItem, CatalogueItem };
 
 ItemInfoText buildItemInfo(const CategoryTable &table, int row, InfoSource source);
+
+// The item column each line of the "Требования:" block shows, line by line.
+QVector<int> requirementLineColumns(const CategoryTable &table, int row, InfoSource source);
 
 // "м150" -> "150 м.", "з12" -> "12 з.м.", "0" -> "0".
 QString infoPriceText(const QString &priceCell);

@@ -64,6 +64,7 @@ const MenuEntry kMainMenu[] = {
     {0, MenuEntry::Pages, "Полезная информация", "MenuPages", "", true},
     {0, S, "Настройки", "MenuSettings", "", true},
     {1, A, "Проверка требований", "N23", "", true},
+    {1, A, "Показывать изменения", "MenuShowChanges", "", true},
     {0, S, "О программе", "MenuAbout", "", true},
     {1, A, "Обучение", "N6", "F1", true},
     {1, A, "Информация", "MenuInformation", "F2", true},

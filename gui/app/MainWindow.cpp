@@ -488,6 +488,7 @@ void MainWindow::syncFromPlanner() {
     }
     const int height = std::max(820, bottom + 24);
     if (canvas_->height() != height) canvas_->resize(kCanvasWidth, height);
+    emit synced();
 }
 
 QPixmap MainWindow::slotPixmap(const QString &picture) {
@@ -551,6 +552,7 @@ void MainWindow::showWornItemInfo(Slot s) {
     const Category c = s == Slot::OffHand ? offHandCategory(planner_.state().offHandKind) : info.category;
     info_->setInfo(buildItemInfo(planner_.state().catalogue.table(c), planner_.state().slot(s).row,
                                  InfoSource::WornItem));
+    if (addWornInfo_) addWornInfo_(*info_, s);
 }
 
 void MainWindow::hideInfo() { info_->hide(); }

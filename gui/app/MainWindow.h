@@ -90,6 +90,8 @@ public:
     // `ShowWornItemInfo`: the panel for the item worn on the slot, right of it.
     void showWornItemInfo(Slot slot);
     void hideInfo();
+    // Runs after the worn item's panel text is written.
+    void setWornInfoAddition(std::function<void(InfoPanel &, Slot)> add) { addWornInfo_ = std::move(add); }
 
     // Byte 0 of the settings file, which "Проверка требований" writes too, is the
     // tutorial's check box "Запускать при запуске" once the tutorial exists.
@@ -108,6 +110,8 @@ protected:
 
 signals:
     void closing();
+    // Every control shows the planner's state again.
+    void synced();
     // The end of the fade-in read byte 0 of the settings file as 1: the tutorial opens.
     void tutorialAtStartRead();
 
@@ -173,6 +177,7 @@ private:
     bool fadeInDone_ = false;
     bool tutorialAtStart_ = false;  // byte 0 of the settings file, kept as read
     std::function<bool()> tutorialCheckBox_;
+    std::function<void(InfoPanel &, Slot)> addWornInfo_;
     int wheelRemainder_ = 0;
     int sidewaysRemainder_ = 0;
 };

@@ -11,6 +11,7 @@
 #include "crafting/CraftingMenus.h"
 #include "customitems/CustomItemWindows.h"
 #include "views/BrowserWindow.h"
+#include "views/ChoosingAids.h"
 #include "pages/HistoryWindow.h"
 #include "pages/PageWindow.h"
 #include "pages/TutorialWindow.h"
@@ -85,6 +86,7 @@ std::unique_ptr<StartedProgram> startProgram(const QString &programFolder, UserM
     connectCraftingMenus(*started->mainWindow, *started->planner);
     installCustomItemWindows(*started->mainWindow, messages, programFolder);
     started->planMenu = new PlanMenu(*started->mainWindow, *started->undoHistory, messages, programFolder);
+    installChoosingAids(*started->mainWindow, *browser, *started->planner);
 
     MainWindow &mainWindow = *started->mainWindow;
     const Planner *planner = started->planner.get();

@@ -94,5 +94,19 @@ int main(int argc, char **argv) {
     if (!screen(main, browser).save(outFolder + QStringLiteral("/browser.png"))) return 1;
     browser->close();
     settle();
+
+    // Choosing: part of a name typed into the search field, and what the first
+    // helmet found would change and lack.
+    browser->openOnTab(0);
+    settle();
+    auto *search = browser->findChild<QLineEdit *>(QStringLiteral("EditSearch"));
+    if (!search) return 1;
+    search->setText(QStringLiteral("рассвет"));
+    settle();
+    if (browser->grid(0)->shownCount() > 0) browser->showCatalogueItemInfo(0, browser->grid(0)->shownRows().front());
+    settle();
+    if (!screen(main, browser).save(outFolder + QStringLiteral("/choosing.png"))) return 1;
+    browser->close();
+    settle();
     return 0;
 }

@@ -84,21 +84,43 @@ CatalogueGrid::CatalogueGrid(int tab, const BrowserTabLayout &layout, const Cate
     const int n = std::max(0, table.rowCount() - 1);
     pictures_.reserve(n);
     setNames_.reserve(n);
-    positions_.reserve(n);
-    int rowTop = 0, column = 0;
     for (int k = 1; k <= n; ++k) {
-        if (column == layout.perRow) {
-            column = 1;
-            rowTop += layout.rowStep;
-        } else {
-            ++column;
-        }
-        positions_.append(QPoint((column - 1) * layout.columnStep, rowTop));
         pictures_.append(loader.fitted(table.cellRef(col::File, k), layout.pictureWidth, layout.pictureHeight));
         setNames_.append(table.cellRef(col::SetName, k));
     }
-    scrollRange_ = rowTop + layout.rowStep;
-    setFixedSize(layout.perRow * layout.columnStep, scrollRange_);
+    showRows(nullptr);
+}
+
+void CatalogueGrid::showRows(const QVector<int> *rows) {
+    shown_.clear();
+    if (rows) {
+        for (int row : *rows)
+            if (row >= 1 && row <= pictureCount()) shown_.append(row);
+    } else {
+        shown_.reserve(pictureCount());
+        for (int row = 1; row <= pictureCount(); ++row) shown_.append(row);
+    }
+    layOut();
+}
+
+void CatalogueGrid::layOut() {
+    places_.fill(-1, pictureCount());
+    positions_.clear();
+    positions_.reserve(shown_.size());
+    int rowTop = 0, column = 0;
+    for (int i = 0; i < shown_.size(); ++i) {
+        if (column == layout_.perRow) {
+            column = 1;
+            rowTop += layout_.rowStep;
+        } else {
+            ++column;
+        }
+        positions_.append(QPoint((column - 1) * layout_.columnStep, rowTop));
+        places_[shown_[i] - 1] = i;
+    }
+    scrollRange_ = rowTop + layout_.rowStep;
+    setFixedSize(layout_.perRow * layout_.columnStep, scrollRange_);
+    update();
 }
 
 int CatalogueGrid::rowAt(const QPoint &pos) const {
@@ -107,21 +129,23 @@ int CatalogueGrid::rowAt(const QPoint &pos) const {
     const int line = pos.y() / layout_.rowStep;
     if (column >= layout_.perRow) return 0;
     const int index = line * layout_.perRow + column;
-    if (index >= pictureCount()) return 0;
-    return pictureRect(index + 1).contains(pos) ? index + 1 : 0;
+    if (index >= shownCount()) return 0;
+    const int row = shown_[index];
+    return pictureRect(row).contains(pos) ? row : 0;
 }
 
 QRect CatalogueGrid::pictureRect(int row) const {
-    return QRect(positions_[row - 1], QSize(layout_.pictureWidth, layout_.pictureHeight));
+    if (row < 1 || row > pictureCount() || places_[row - 1] < 0) return {};
+    return QRect(positions_[places_[row - 1]], QSize(layout_.pictureWidth, layout_.pictureHeight));
 }
 
 void CatalogueGrid::paintEvent(QPaintEvent *event) {
     QPainter p(this);
     const QRect dirty = event->rect();
     p.fillRect(dirty, QColor(253, 244, 228));
-    for (int i = 0; i < pictureCount(); ++i) {
+    for (int i = 0; i < shownCount(); ++i) {
         const QRect r(positions_[i], QSize(layout_.pictureWidth, layout_.pictureHeight));
-        if (r.intersects(dirty)) p.drawPixmap(r.topLeft(), pictures_[i]);
+        if (r.intersects(dirty)) p.drawPixmap(r.topLeft(), pictures_[shown_[i] - 1]);
     }
 }
 
@@ -270,6 +294,7 @@ void BrowserWindow::showCatalogueItemInfo(int tab, int row) {
     const CatalogueGrid *g = grids_[tab];
     const CategoryTable &table = catalogue_.table(tabs_[tab].category);
     info_->setInfo(buildItemInfo(table, row, InfoSource::CatalogueItem));
+    if (addInfo_) addInfo_(*info_, tab, row);
     // The picture's place within the visible area of its scroll box, used as it
     // stands for the panel's place in the window.
     const QRect r = g->pictureRect(row).translated(g->pos());

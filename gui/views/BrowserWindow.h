@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -63,7 +64,13 @@ public:
     int pictureCount() const { return int(pictures_.size()); }
     // Row in the category table (1..N) of the picture at `pos`, or 0 on the free area.
     int rowAt(const QPoint &pos) const;
-    QRect pictureRect(int row) const;  // within this widget
+    QRect pictureRect(int row) const;  // within this widget; empty for a picture not shown
+
+    // Shows only these rows, in this order, laid out in the same rows and steps as
+    // all of them; nullptr shows every picture again, each in its own place.
+    void showRows(const QVector<int> *rows);
+    int shownCount() const { return int(shown_.size()); }
+    const QVector<int> &shownRows() const { return shown_; }
     const QString &setName(int row) const { return setNames_[row - 1]; }
     const QPixmap &picture(int row) const { return pictures_[row - 1]; }
     int scrollRange() const { return scrollRange_; }
@@ -83,11 +90,15 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    void layOut();
+
     int tab_;
     BrowserTabLayout layout_;
-    QVector<QPixmap> pictures_;
-    QVector<QString> setNames_;
-    QVector<QPoint> positions_;
+    QVector<QPixmap> pictures_;  // by row - 1
+    QVector<QString> setNames_;  // by row - 1
+    QVector<int> shown_;         // rows in the order they are laid out
+    QVector<int> places_;        // by row - 1: index into shown_, or -1
+    QVector<QPoint> positions_;  // by index into shown_
     int scrollRange_ = 0;
     int pressedRow_ = 0;
     std::optional<QPointF> pointer_;  // global position of the pointer while it is over the grid
@@ -118,6 +129,9 @@ public:
     // `ShowCatalogueItemInfo`: fills the panel for the picture and places it beside it.
     void showCatalogueItemInfo(int tab, int row);
     void hideInfo();
+    // Runs after the panel's text is written and before it is placed, so that
+    // what it adds moves the panel like its own lines.
+    void setInfoAddition(std::function<void(InfoPanel &, int tab, int row)> add) { addInfo_ = std::move(add); }
 
 signals:
     void pictureClicked(int tab, int row);
@@ -140,6 +154,7 @@ private:
     QLabel *close_;
     InfoPanel *info_;
     bool placed_ = false;
+    std::function<void(InfoPanel &, int, int)> addInfo_;
 };
 
 }  // namespace veldora

@@ -2,8 +2,12 @@
 
 #include "art/Artwork.h"
 #include "art/Fonts.h"
+#include "views/ToneLines.h"
 
 #include <QLabel>
+#include <QStringList>
+
+#include <algorithm>
 #include <QMouseEvent>
 
 namespace veldora {
@@ -42,7 +46,36 @@ InfoPanel::InfoPanel(QWidget *parent) : QFrame(parent) {
     requirementsCaption_->setText(QStringLiteral("Требования:"));
     requirements_ = addLabel("Label_info3", verdanaFont(11), black, 6);
     for (QLabel *l : {actionCaption_, featuresCaption_, requirementsCaption_}) l->adjustSize();
+    summary_ = new ToneLinesView(verdanaFont(11), this);
+    summary_->setObjectName(QStringLiteral("Label_choice_missing"));
+    changesCaption_ = addLabel("Label_choice_caption", verdanaFont(13, true), QColor(68, 68, 68), 20);
+    changes_ = new ToneLinesView(verdanaFont(11), this);
+    changes_->setObjectName(QStringLiteral("Label_choice"));
+    for (QWidget *w : {static_cast<QWidget *>(summary_), static_cast<QWidget *>(changesCaption_),
+                       static_cast<QWidget *>(changes_)})
+        w->hide();
     hide();
+}
+
+QString toneLinesHtml(const QVector<ToneLine> &lines) {
+    QStringList html;
+    for (const ToneLine &line : lines) {
+        const QString text = line.text.toHtmlEscaped();
+        switch (line.tone) {
+        case Tone::Plain:
+            html << text;
+            break;
+        case Tone::Gain:
+        case Tone::Loss:
+        case Tone::Unmet:
+            html << QStringLiteral("<span style=\"color:%1\">%2</span>").arg(toneColour(line.tone).name(), text);
+            break;
+        case Tone::Heading:
+            html << QStringLiteral("<b>%1</b>").arg(text);
+            break;
+        }
+    }
+    return html.join(QStringLiteral("<br>"));
 }
 
 QLabel *InfoPanel::addLabel(const char *objectName, const QFont &font, const QColor &colour, int left) {
@@ -78,8 +111,48 @@ void InfoPanel::setInfo(const ItemInfoText &info) {
     setBlock(features_, blockToLabelText(info.features));
     requirementsCaption_->move(requirementsCaption_->x(), below(features_));
     requirements_->move(requirements_->x(), below(requirementsCaption_));
+    requirements_->setTextFormat(Qt::PlainText);
     setBlock(requirements_, blockToLabelText(info.requirements));
+    changesCaption_->hide();
+    changesCaption_->clear();
+    for (ToneLinesView *v : {summary_, changes_}) {
+        v->hide();
+        v->clear();
+    }
     setFixedHeight(below(requirements_) + 10);
+}
+
+void InfoPanel::setChoice(const ChoiceText &choice, int maxHeight) {
+    auto below = [](const QWidget *w) { return w->y() + w->height(); };
+    constexpr int kLinesLeft = 6;
+    const int width = kWidth - kLinesLeft - 6;
+    if (!choice.requirements.isEmpty()) {
+        requirements_->setTextFormat(Qt::RichText);
+        requirements_->setText(toneLinesHtml(choice.requirements));
+        requirements_->adjustSize();
+    }
+    int bottom = below(requirements_);
+    if (!choice.summary.isEmpty()) {
+        summary_->move(kLinesLeft, bottom);
+        summary_->setLines(choice.summary, width);
+        summary_->show();
+        bottom = below(summary_);
+    }
+    if (!choice.changeHeading.isEmpty()) {
+        changesCaption_->setText(choice.changeHeading);
+        changesCaption_->adjustSize();
+        changesCaption_->move(changesCaption_->x(), bottom);
+        changesCaption_->show();
+        bottom = below(changesCaption_);
+        if (!choice.changes.isEmpty()) {
+            changes_->move(kLinesLeft, bottom);
+            // The lines that would take the panel past its height are counted instead.
+            changes_->setLines(choice.changes, width, std::max(1, (maxHeight - 10 - bottom) / changes_->rowHeight()));
+            changes_->show();
+            bottom = below(changes_);
+        }
+    }
+    setFixedHeight(bottom + 10);
 }
 
 void InfoPanel::mouseMoveEvent(QMouseEvent *event) {

@@ -57,3 +57,13 @@ TEST(NumberText, IntegersMustBeWholeAndFitThirtyTwoBits) {
     EXPECT_FALSE(parseInt64(QStringLiteral("9223372036854775808")));
     EXPECT_EQ(notAnIntegerMessage(QStringLiteral("abc")), QStringLiteral("'abc' is not a valid integer value"));
 }
+
+TEST(NumberText, DifferencesOfDecimalTextsAreNoMorePreciseThanTheTexts) {
+    const QString comma = QStringLiteral(",");
+    EXPECT_EQ(formatDecimal(decimalDifference(QStringLiteral("1234,5"), QStringLiteral("1234,4")), comma),
+              QStringLiteral("-0,1"));
+    EXPECT_EQ(formatDecimal(decimalDifference(QStringLiteral("0,1"), QStringLiteral("0,3")), comma), QStringLiteral("0,2"));
+    EXPECT_EQ(formatDecimal(decimalDifference(QStringLiteral("27.5"), QStringLiteral("28,1")), comma), QStringLiteral("0,6"));
+    EXPECT_EQ(decimalDifference(QStringLiteral("12,5"), QStringLiteral("12.5")), 0.0);
+    EXPECT_EQ(decimalDifference(QStringLiteral("0"), QStringLiteral("1E20")), 1e20);
+}

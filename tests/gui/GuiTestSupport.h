@@ -19,8 +19,15 @@ public:
     void showMessage(const QString &text) override {
         if (onMessage) onMessage();
         messages << text;
+        lastFollowedBy.clear();
+    }
+    // The fixed text is kept as a message of its own, what follows it apart.
+    void showMessageFollowedBy(const QString &text, const QString &more) override {
+        showMessage(text);
+        lastFollowedBy = more;
     }
     QStringList messages;
+    QString lastFollowedBy;  // what followed the last message in its box
     std::function<void()> onMessage;  // runs as a message would appear
 };
 
