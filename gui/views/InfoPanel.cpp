@@ -4,6 +4,7 @@
 #include "art/Fonts.h"
 #include "views/ToneLines.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QStringList>
 
@@ -91,14 +92,25 @@ QLabel *InfoPanel::addLabel(const char *objectName, const QFont &font, const QCo
     return label;
 }
 
+QSize InfoPanel::blockSize(QLabel *label, const QString &text) {
+    // Measuring a block lays its text out, the costly part of a hover; the same
+    // texts come back as the pointer moves over the pictures, so their sizes are kept.
+    QHash<QString, QSize> &sizes = blockSizes_[label];
+    if (sizes.size() > 4096) sizes.clear();
+    auto found = sizes.constFind(text);
+    if (found != sizes.constEnd()) return *found;
+    label->adjustSize();
+    return *sizes.insert(text, label->size());
+}
+
 void InfoPanel::setInfo(const ItemInfoText &info) {
     // An empty block takes no room, so the next caption follows its own caption.
-    auto setBlock = [](QLabel *label, const QString &text) {
+    auto setBlock = [this](QLabel *label, const QString &text) {
         label->setText(text);
         if (text.isEmpty())
             label->resize(0, 0);
         else
-            label->adjustSize();
+            label->resize(blockSize(label, text));
     };
     auto below = [](const QLabel *label) { return label->y() + label->height(); };
     setBlock(name_, info.name);

@@ -4,6 +4,7 @@
 #include "views/ItemInfoText.h"
 
 #include <QFrame>
+#include <QHash>
 
 class QLabel;
 
@@ -41,6 +42,7 @@ protected:
 
 private:
     QLabel *addLabel(const char *objectName, const QFont &font, const QColor &colour, int left);
+    QSize blockSize(QLabel *label, const QString &text);
 
     QLabel *name_;
     QLabel *head_;
@@ -53,6 +55,7 @@ private:
     ToneLinesView *summary_;
     QLabel *changesCaption_;
     ToneLinesView *changes_;
+    QHash<QLabel *, QHash<QString, QSize>> blockSizes_;
 };
 
 // A text of lines in their tones for a rich-text label, every line escaped.
