@@ -7,6 +7,7 @@
 // `mdb-export main.mdb Предметы > /dev/null`, their ratio, and the peak memory of a process
 // that does nothing but one load.
 
+#include "BenchSupport.h"
 #include "FixtureCatalogue.h"
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/ItemColumns.h"
@@ -29,17 +30,15 @@ using veldora::testing::FixtureValues;
 
 namespace {
 
+using veldora::bench::median;
+using veldora::bench::SilentMessages;
+
 long peakKilobytes() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray &line : status.readAll().split('\n'))
         if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').front().toLong();
     return -1;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 FixtureCatalogue largestCatalogue() {

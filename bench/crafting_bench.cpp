@@ -4,6 +4,7 @@
 // forge window brought in line after a click.
 //
 //     crafting_bench        (offscreen: QT_QPA_PLATFORM=offscreen)
+#include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
 #include "app/UndoHistory.h"
@@ -23,15 +24,8 @@ using namespace veldora;
 
 namespace {
 
-class SilentMessages : public UserMessages {
-public:
-    void showMessage(const QString &) override {}
-};
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
+using veldora::bench::median;
+using veldora::bench::SilentMessages;
 
 template <typename F>
 double microseconds(F &&f) {

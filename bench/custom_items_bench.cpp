@@ -3,6 +3,7 @@
 // item card until the main window shows it, on the staged sample folder.
 //
 //     custom_items_bench [sample-folder]        (offscreen: QT_QPA_PLATFORM=offscreen)
+#include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
 #include "app/Startup.h"
@@ -23,15 +24,8 @@ using namespace veldora;
 
 namespace {
 
-class SilentMessages : public UserMessages {
-public:
-    void showMessage(const QString &) override {}
-};
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
+using veldora::bench::median;
+using veldora::bench::SilentMessages;
 
 void listAndRead() {
     QTemporaryDir dir;

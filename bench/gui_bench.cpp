@@ -5,6 +5,7 @@
 // picture) built here with our Jet writer.
 //
 //     gui_bench [sample-folder]        (offscreen: QT_QPA_PLATFORM=offscreen)
+#include "BenchSupport.h"
 #include "FixtureCatalogue.h"
 #include "app/CatalogueTabs.h"
 #include "app/ChoiceAdvisor.h"
@@ -32,15 +33,8 @@ using namespace veldora;
 
 namespace {
 
-class SilentMessages : public UserMessages {
-public:
-    void showMessage(const QString &) override {}
-};
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
+using veldora::bench::median;
+using veldora::bench::SilentMessages;
 
 // Every item with its own picture and a value in many columns, so that equipping
 // touches as much as it ever does.

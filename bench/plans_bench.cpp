@@ -4,6 +4,7 @@
 // the staged sample folder.
 //
 //     plans_bench [sample-folder]        (offscreen: QT_QPA_PLATFORM=offscreen)
+#include "BenchSupport.h"
 #include "app/ActionLabels.h"
 #include "app/CatalogueTabs.h"
 #include "app/MainMenu.h"
@@ -31,17 +32,10 @@ using namespace veldora;
 
 namespace {
 
-class SilentMessages : public UserMessages {
-public:
-    void showMessage(const QString &) override {}
-};
+using veldora::bench::median;
+using veldora::bench::SilentMessages;
 
 constexpr int kRuns = 50;
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 double milliseconds(const std::function<void()> &f) {
     QElapsedTimer t;

@@ -47,6 +47,13 @@ struct TestProgram {
 };
 std::unique_ptr<TestProgram> startOnSampleCopy(bool fadeIn = false);
 
+// Starts `var` on a copy of the sample folder, or skips the test where the build
+// has none; fails it when the program did not start.
+#define START_ON_SAMPLE(var, ...)                                                    \
+    auto var = ::veldora::test::startOnSampleCopy(__VA_ARGS__);                      \
+    if (!var) GTEST_SKIP() << "the build has no sample program folder";              \
+    ASSERT_TRUE(var->program->mainWindow) << var->program->error.toStdString();
+
 // A child found by its object name; fails the test when there is none.
 template <typename T = QWidget>
 T *named(QObject *root, const QString &name);

@@ -31,11 +31,6 @@ namespace {
 
 using test::named;
 
-#define START_ON_SAMPLE(var)                                                          \
-    auto var = test::startOnSampleCopy();                                            \
-    if (!var) GTEST_SKIP() << "the build has no sample program folder";              \
-    ASSERT_TRUE(var->program->mainWindow) << var->program->error.toStdString();
-
 QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 
 // Types as the keyboard does, one key at a time (QTest's own key names are ASCII only).

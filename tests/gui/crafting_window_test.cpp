@@ -18,11 +18,6 @@ namespace {
 
 using test::named;
 
-#define START_ON_SAMPLE(var)                                                         \
-    auto var = test::startOnSampleCopy();                                            \
-    if (!var) GTEST_SKIP() << "the build has no sample program folder";              \
-    ASSERT_TRUE(var->program->mainWindow) << var->program->error.toStdString();
-
 QString text(QWidget *root, const char *label) { return named<QLabel>(root, QString::fromLatin1(label))->text(); }
 
 void click(QWidget *root, const char *picture) {

@@ -27,11 +27,6 @@ namespace {
 
 using test::named;
 
-#define START_ON_SAMPLE(var)                                                         \
-    auto var = test::startOnSampleCopy();                                            \
-    if (!var) GTEST_SKIP() << "the build has no sample program folder";              \
-    ASSERT_TRUE(var->program->mainWindow) << var->program->error.toStdString();
-
 // The picture dialog answers with `file` while the test runs.
 struct ChosenPicture {
     PictureChooser saved = pictureChooser();

@@ -31,11 +31,6 @@ namespace {
 
 using test::named;
 
-#define START_ON_SAMPLE(var)                                                         \
-    auto var = test::startOnSampleCopy();                                            \
-    if (!var) GTEST_SKIP() << "the build has no sample program folder";              \
-    ASSERT_TRUE(var->program->mainWindow) << var->program->error.toStdString();
-
 QByteArray fileBytes(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");

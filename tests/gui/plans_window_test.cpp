@@ -30,11 +30,6 @@ namespace {
 
 using test::named;
 
-#define START_ON_SAMPLE(var)                                                         \
-    auto var = test::startOnSampleCopy();                                            \
-    if (!var) GTEST_SKIP() << "the build has no sample program folder";              \
-    ASSERT_TRUE(var->program->mainWindow) << var->program->error.toStdString();
-
 QString u(const char *text) { return QString::fromUtf8(text); }
 
 // The player's settings stay out of the tests' way.
