@@ -1,7 +1,6 @@
 #include "app/ChoosingSettings.h"
 
-#include <QSettings>
-#include <memory>
+#include "app/UserSettings.h"
 
 namespace veldora {
 
@@ -10,22 +9,16 @@ namespace {
 constexpr const char *kShowChanges = "choosing/showChanges";
 constexpr const char *kOnlyWearable = "browser/onlyWearable";
 
-std::unique_ptr<QSettings> open(const QString &file) {
-    if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("veldora"),
-                                       QStringLiteral("veldora"));
-}
-
 }  // namespace
 
 ChoosingSettings::ChoosingSettings(QString file) : file_(std::move(file)) {}
 
 bool ChoosingSettings::read(const char *key, bool fallback) const {
-    return open(file_)->value(QString::fromLatin1(key), fallback).toBool();
+    return openUserSettings(file_)->value(QString::fromLatin1(key), fallback).toBool();
 }
 
 void ChoosingSettings::write(const char *key, bool value) {
-    auto settings = open(file_);
+    auto settings = openUserSettings(file_);
     settings->setValue(QString::fromLatin1(key), value);
     settings->sync();
 }

@@ -19,7 +19,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
+#include "app/UserSettings.h"
 #include <QTextEdit>
 
 namespace veldora {
@@ -27,9 +27,6 @@ namespace veldora {
 namespace {
 
 const QString kFolderKey = QStringLiteral("plans/folder");
-
-// The program's own settings, never ini.ini, whose two bytes stay the Windows version's.
-QSettings programSettings() { return QSettings(QStringLiteral("Вельдора"), QStringLiteral("Вельдора")); }
 
 QString planFilter() {
     return QStringLiteral("Планы Вельдоры (*.%1);;Все файлы (*)").arg(QString::fromLatin1(kPlanSuffix));
@@ -119,13 +116,12 @@ void PlanMenu::refresh() {
 }
 
 QString PlanMenu::startFolder() const {
-    const QString folder = programSettings().value(kFolderKey).toString();
+    const QString folder = openUserSettings()->value(kFolderKey).toString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : programFolder_;
 }
 
 void PlanMenu::rememberFolder(const QString &path) {
-    QSettings settings = programSettings();
-    settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
+    openUserSettings()->setValue(kFolderKey, QFileInfo(path).absolutePath());
 }
 
 void PlanMenu::savePlan() {

@@ -1,3 +1,4 @@
+#include "app/UserSettings.h"
 #include "GuiTestSupport.h"
 
 #include "app/CatalogueTabs.h"
@@ -19,7 +20,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
@@ -242,7 +242,7 @@ TEST(PlanMenu, APlanIsSavedAndOpenedTheTitleNamesItAndClosingAsksOnceAboutChange
     const PlannerState saved = s.planner.state();
     EXPECT_EQ(s.main->windowTitle(), u("Уклонист[*] — .:: Вельдора :: By Morvessa ::."));
     EXPECT_FALSE(s.main->isWindowModified());
-    EXPECT_EQ(QSettings(u("Вельдора"), u("Вельдора")).value(u("plans/folder")).toString(), QFileInfo(path).absolutePath());
+    EXPECT_EQ(openUserSettings()->value(u("plans/folder")).toString(), QFileInfo(path).absolutePath());
     s.clickInBrowser(Category::Pendants, "Кулон хитрости");
     EXPECT_TRUE(s.main->isWindowModified());
     s.history.undo();
