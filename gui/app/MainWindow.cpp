@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/WindowOpacity.h"
 
 #include "app/ActionLabels.h"
 #include "app/EntryPanel.h"
@@ -51,13 +52,6 @@ void setTextColour(QWidget *w, const QColor &c) {
 }
 
 }  // namespace
-
-// Platforms without per-window opacity (the off-screen one of tests and tools)
-// would warn at every step of the fade-in.
-void applyOpacity(QWidget *w, double opacity) {
-    static const bool supported = QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (supported) w->setWindowOpacity(opacity);
-}
 
 // ---------------------------------------------------------------- PictureButton
 

@@ -28,9 +28,6 @@ namespace art {
 class ModifierPanelBackground;
 }
 
-// Sets a window's opacity where the platform has per-window opacity.
-void applyOpacity(QWidget *window, double opacity);
-
 // A picture that reacts to the pointer: slots, plus and minus buttons, help and
 // close pictures.
 class PictureButton : public QLabel {

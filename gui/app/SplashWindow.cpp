@@ -1,4 +1,5 @@
 #include "app/SplashWindow.h"
+#include "app/WindowOpacity.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -65,12 +66,12 @@ void SplashWindow::fadeTick() {
     if (opacity_ <= 2) {
         opacity_ = 0;
         timer2_.stop();
-        setWindowOpacity(0.0);
+        applyOpacity(this, 0.0);
         hide();
         emit finished();
         return;
     }
-    setWindowOpacity(opacity_ / 255.0);
+    applyOpacity(this, opacity_ / 255.0);
 }
 
 QPixmap paintSplashPicture() {

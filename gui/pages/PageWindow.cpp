@@ -1,6 +1,7 @@
 #include "pages/PageWindow.h"
 
 #include "app/MainWindow.h"
+#include "app/WindowOpacity.h"
 #include "catalogue/ProgramFiles.h"
 #include "pages/BringToFront.h"
 #include "pages/PageFile.h"
