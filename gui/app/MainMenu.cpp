@@ -1,6 +1,7 @@
 #include "app/MainMenu.h"
 
 #include "app/CatalogueTabs.h"
+#include "app/MenuTables.h"
 #include "app/PresetMenu.h"
 #include "pages/PageTable.h"
 
@@ -10,7 +11,7 @@
 #include <QMenuBar>
 #include <QKeySequence>
 
-#include <vector>
+#include <span>
 
 namespace veldora {
 
@@ -72,6 +73,58 @@ const MenuEntry kMainMenu[] = {
 };
 const int kMainMenuSize = int(sizeof(kMainMenu) / sizeof(kMainMenu[0]));
 
+namespace {
+
+void addPresetLines(QMenu *menu, QMainWindow *window, const MainMenuHandlers &handlers) {
+    int groups = 0, entries = 0;
+    walkMenuTable(menu, presetMenu(), [&](QMenu *into, const PresetMenuLine &line) -> QMenu * {
+        const QString caption = QString::fromUtf8(line.caption);
+        switch (line.kind) {
+        case PresetLineKind::Submenu: {
+            QMenu *sub = into->addMenu(caption);
+            sub->setObjectName(QStringLiteral("MenuPresetGroup%1").arg(++groups));
+            sub->setEnabled(line.enabled);
+            return sub;
+        }
+        case PresetLineKind::Separator:
+            into->addSeparator()->setEnabled(line.enabled);
+            return nullptr;
+        case PresetLineKind::Entry: {
+            QAction *a = into->addAction(caption);
+            a->setObjectName(QStringLiteral("MenuPreset%1").arg(++entries));
+            a->setEnabled(line.enabled);
+            const PresetArgs args = line.args;
+            QObject::connect(a, &QAction::triggered, window, [preset = handlers.preset, args] { preset(args); });
+            return nullptr;
+        }
+        }
+        return nullptr;
+    });
+}
+
+void addPageLines(QMenu *menu) {
+    walkMenuTable(menu, pageMenu(), [](QMenu *into, const PageMenuLine &line) -> QMenu * {
+        const QString caption = QString::fromUtf8(line.caption);
+        const QString name = QString::fromUtf8(line.objectName);
+        switch (line.kind) {
+        case PageLineKind::Submenu: return addNamedSubmenu(into, caption, name);
+        case PageLineKind::Separator: into->addSeparator(); return nullptr;
+        case PageLineKind::Page: into->addAction(caption)->setObjectName(name); return nullptr;
+        }
+        return nullptr;
+    });
+}
+
+void addDatabaseTabs(QMenu *menu, QMainWindow *window, const MainMenuHandlers &handlers) {
+    for (int tab = 0; tab < kCatalogueTabCount; ++tab) {
+        QAction *a = menu->addAction(QString::fromUtf8(kCatalogueTabs[tab].caption));
+        a->setObjectName(QStringLiteral("MenuDatabaseTab%1").arg(tab));
+        QObject::connect(a, &QAction::triggered, window, [open = handlers.databaseTab, tab] { open(tab); });
+    }
+}
+
+}  // namespace
+
 void buildMainMenu(QMainWindow *window, const MainMenuHandlers &handlers) {
     QMenuBar *bar = window->menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -91,103 +144,36 @@ void buildMainMenu(QMainWindow *window, const MainMenuHandlers &handlers) {
         "QMenu::item:disabled { color: rgb(170,150,130); }"
         "QMenu::separator { height: 1px; background: rgb(214,186,150); margin: 3px 8px; }"));
 
-    // Menus by depth while walking a flat table: the entry at depth d goes into
-    // the last submenu opened at depth d - 1.
-    auto walk = [](QMenu *root, auto lines, auto addLine) {
-        std::vector<QMenu *> stack{root};
-        for (const auto &line : lines) {
-            stack.resize(line.depth + 1);
-            QMenu *into = stack[line.depth];
-            if (QMenu *opened = addLine(into, line)) stack.push_back(opened);
-        }
-    };
-
-    std::vector<QMenu *> top{nullptr};
-    for (int i = 0; i < kMainMenuSize; ++i) {
-        const MenuEntry &e = kMainMenu[i];
+    const std::span<const MenuEntry> mainLines(kMainMenu, kMainMenuSize);
+    // Depth 0 is the menu bar itself (no menu to add to).
+    walkMenuTable(nullptr, mainLines, [&](QMenu *into, const MenuEntry &e) -> QMenu * {
         if (e.depth == 0) {
             QMenu *menu = bar->addMenu(QString::fromUtf8(e.caption));
             menu->setObjectName(QString::fromUtf8(e.objectName));
             menu->menuAction()->setObjectName(QString::fromUtf8(e.objectName) + QStringLiteral("Action"));
-            top.assign({menu});
-            if (e.kind == MenuEntry::Presets) {
-                int groups = 0, entries = 0;
-                walk(menu, presetMenu(), [&](QMenu *into, const PresetMenuLine &line) -> QMenu * {
-                    const QString caption = QString::fromUtf8(line.caption);
-                    switch (line.kind) {
-                    case PresetLineKind::Submenu: {
-                        QMenu *sub = into->addMenu(caption);
-                        sub->setObjectName(QStringLiteral("MenuPresetGroup%1").arg(++groups));
-                        sub->setEnabled(line.enabled);
-                        return sub;
-                    }
-                    case PresetLineKind::Separator: {
-                        QAction *sep = into->addSeparator();
-                        sep->setEnabled(line.enabled);
-                        return nullptr;
-                    }
-                    case PresetLineKind::Entry: {
-                        QAction *a = into->addAction(caption);
-                        a->setObjectName(QStringLiteral("MenuPreset%1").arg(++entries));
-                        a->setEnabled(line.enabled);
-                        const PresetArgs args = line.args;
-                        QObject::connect(a, &QAction::triggered, window, [preset = handlers.preset, args] { preset(args); });
-                        return nullptr;
-                    }
-                    }
-                    return nullptr;
-                });
-            } else if (e.kind == MenuEntry::Pages) {
-                walk(menu, pageMenu(), [&](QMenu *into, const PageMenuLine &line) -> QMenu * {
-                    const QString caption = QString::fromUtf8(line.caption);
-                    const QString name = QString::fromUtf8(line.objectName);
-                    switch (line.kind) {
-                    case PageLineKind::Submenu: {
-                        QMenu *sub = into->addMenu(caption);
-                        sub->setObjectName(name);
-                        sub->menuAction()->setObjectName(name);
-                        return sub;
-                    }
-                    case PageLineKind::Separator:
-                        into->addSeparator();
-                        return nullptr;
-                    case PageLineKind::Page:
-                        into->addAction(caption)->setObjectName(name);
-                        return nullptr;
-                    }
-                    return nullptr;
-                });
-            } else if (e.kind == MenuEntry::DatabaseTabs) {
-                for (int tab = 0; tab < kCatalogueTabCount; ++tab) {
-                    QAction *a = menu->addAction(QString::fromUtf8(kCatalogueTabs[tab].caption));
-                    a->setObjectName(QStringLiteral("MenuDatabaseTab%1").arg(tab));
-                    QObject::connect(a, &QAction::triggered, window, [open = handlers.databaseTab, tab] { open(tab); });
-                }
-            }
-            continue;
+            if (e.kind == MenuEntry::Presets) addPresetLines(menu, window, handlers);
+            else if (e.kind == MenuEntry::Pages) addPageLines(menu);
+            else if (e.kind == MenuEntry::DatabaseTabs) addDatabaseTabs(menu, window, handlers);
+            return menu;
         }
-        top.resize(e.depth);
-        QMenu *into = top.back();
         if (e.kind == MenuEntry::Separator) {
             into->addSeparator();
-            continue;
+            return nullptr;
         }
         const QString caption = QString::fromUtf8(e.caption);
         const QString name = QString::fromUtf8(e.objectName);
         if (e.kind == MenuEntry::Submenu) {
-            QMenu *sub = into->addMenu(caption);
-            sub->setObjectName(name);
-            sub->menuAction()->setObjectName(name);
+            QMenu *sub = addNamedSubmenu(into, caption, name);
             sub->setEnabled(e.enabled);
-            top.push_back(sub);
-            continue;
+            return sub;
         }
         QAction *a = into->addAction(caption);
         a->setObjectName(name);
         a->setEnabled(e.enabled);
         if (*e.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
         window->addAction(a);  // shortcuts work while the menu is closed
-    }
+        return nullptr;
+    });
 }
 
 QAction *findMenuEntry(QMenuBar *bar, const QStringList &captions) {

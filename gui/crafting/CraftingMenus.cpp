@@ -2,6 +2,7 @@
 
 #include "app/ActionLabels.h"
 #include "app/MainWindow.h"
+#include "app/MenuTables.h"
 #include "app/Planner.h"
 #include "app/UndoHistory.h"
 #include "crafting/Enchanting.h"
@@ -10,42 +11,32 @@
 #include <QAction>
 #include <QMenu>
 
-#include <vector>
-
 namespace veldora {
 
 namespace {
 
 void fillEnchantMenu(QMenu *root, MainWindow &main, Planner &planner) {
-    // The line at depth d goes into the last submenu opened at depth d - 1.
-    std::vector<QMenu *> open{root};
-    for (const EnchantMenuLine &line : enchantMenu()) {
-        open.resize(line.depth + 1);
-        QMenu *into = open.back();
+    walkMenuTable(root, enchantMenu(), [&](QMenu *into, const EnchantMenuLine &line) -> QMenu * {
         switch (line.kind) {
         case EnchantLineKind::Separator:
             into->addSeparator();
-            break;
-        case EnchantLineKind::Submenu: {
-            QMenu *sub = into->addMenu(line.caption);
-            sub->setObjectName(line.objectName);
-            sub->menuAction()->setObjectName(line.objectName);
-            open.push_back(sub);
-            break;
-        }
+            return nullptr;
+        case EnchantLineKind::Submenu:
+            return addNamedSubmenu(into, line.caption, line.objectName);
         case EnchantLineKind::Entry: {
             QAction *a = into->addAction(line.caption);
             a->setObjectName(line.objectName);
             a->setEnabled(line.enabled);
-            if (!line.enabled) break;
+            if (!line.enabled) return nullptr;
             QObject::connect(a, &QAction::triggered, &main, [&main, &planner, &line] {
                 main.history().perform(enchantLabel(planner.state(), line),
                                        [&] { enchantWornItem(planner, line.enchantment); });
             });
-            break;
+            return nullptr;
         }
         }
-    }
+        return nullptr;
+    });
 }
 
 }  // namespace
