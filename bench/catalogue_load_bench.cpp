@@ -33,13 +33,7 @@ namespace {
 using veldora::bench::median;
 using veldora::bench::SilentMessages;
 
-long peakKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').front().toLong();
-    return -1;
-}
+long peakKilobytes() { return veldora::bench::procStatusKilobytes("VmHWM"); }
 
 FixtureCatalogue largestCatalogue() {
     FixtureCatalogue f;

@@ -55,10 +55,7 @@ void listAndRead() {
 
 void putOnFromCard(const QString &folder) {
     SilentMessages messages;
-    StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
-    auto program = startProgram(folder, messages, options);
+    auto program = startProgram(folder, messages, kStartAtOnce);
     if (!program->mainWindow) {
         std::printf("start-up failed: %s\n", qPrintable(program->error));
         return;

@@ -74,11 +74,8 @@ QString buildMaximalFolder(const QString &folder) {
 int runChild(const QString &folder, int argc, char **argv) {
     QApplication app(argc, argv);
     SilentMessages messages;
-    StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
     QDir::setCurrent(folder);
-    auto program = startProgram(QDir::currentPath(), messages, options);
+    auto program = startProgram(QDir::currentPath(), messages, kStartAtOnce);
     if (!program->mainWindow) return 1;
     QApplication::processEvents();
     std::printf("built\n");
@@ -183,12 +180,9 @@ void measureFolder(const QString &label, const QString &self, const QString &fol
                 processStartToMainWindow(self, folder));
 
     SilentMessages messages;
-    StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
     QElapsedTimer t;
     t.start();
-    auto program = startProgram(folder, messages, options);
+    auto program = startProgram(folder, messages, kStartAtOnce);
     const double inProcess = t.nsecsElapsed() / 1e6;
     if (!program->mainWindow) {
         std::printf("start-up failed: %s\n", qPrintable(program->error));

@@ -44,13 +44,7 @@ double milliseconds(const std::function<void()> &f) {
     return t.nsecsElapsed() / 1e6;
 }
 
-long residentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').front().toLong();
-    return -1;
-}
+long residentKilobytes() { return veldora::bench::procStatusKilobytes("VmRSS"); }
 
 // A preset outfit, then the first item of every category on the slots it left empty.
 void dress(UndoHistory &history) {
@@ -161,10 +155,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     SilentMessages messages;
-    StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
-    auto program = startProgram(sample, messages, options);
+    auto program = startProgram(sample, messages, kStartAtOnce);
     if (!program->mainWindow) {
         std::printf("start-up failed: %s\n", qPrintable(program->error));
         return 1;

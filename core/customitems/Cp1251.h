@@ -6,7 +6,7 @@
 
 namespace veldora {
 
-// Windows-1251, the code page of the Windows version's item files. Our own
+// Windows-1251, the code page of the Windows version's item files and pages. Our own
 // table: the toolkit does not offer this code page on every build.
 
 QString decodeCp1251(const QByteArray &bytes);

@@ -1,5 +1,7 @@
 #include "pages/PageFile.h"
 
+#include "customitems/Cp1251.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -27,8 +29,7 @@ QString decodePageBytes(const QByteArray &bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
-    QStringDecoder cp1251("windows-1251");
-    return cp1251.isValid() ? cp1251.decode(bytes) : text;
+    return decodeCp1251(bytes);
 }
 
 PageText readPageFile(const QString &path) {

@@ -31,6 +31,9 @@ struct StartOptions {
     bool show = true;
 };
 
+// The main window at once, without the splash and the fade-in: tests, benchmarks, tools.
+inline constexpr StartOptions kStartAtOnce{false, false, true};
+
 // The windows of a started program. Empty windows and a non-empty `error` mean
 // the start-up failed; the error has been shown and written to stderr.
 struct StartedProgram {

@@ -56,10 +56,7 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName(QStringLiteral("Вельдора"));
     const QString outFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     PrintedMessages messages;
-    veldora::StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
-    auto program = veldora::startProgram(QDir::currentPath(), messages, options);
+    auto program = veldora::startProgram(QDir::currentPath(), messages, veldora::kStartAtOnce);
     if (!program->mainWindow) return 1;
     veldora::MainWindow *main = program->mainWindow.get();
     // Without a window manager nothing maximizes the window; do it by hand.

@@ -36,7 +36,6 @@ QByteArray fileBytes(const QString &path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
 }
 
-const StartOptions kAtOnce{false, false, true};  // no splash, no fade-in
 
 // The sample folder with `ini` as its settings file, started as the program does
 // once the splash has gone.
@@ -46,7 +45,7 @@ std::unique_ptr<test::TestProgram> startWithSettings(const QByteArray &ini) {
     if (test::sampleFolder().isEmpty() || !test::copyFolder(test::sampleFolder(), t->folder)) return nullptr;
     if (QFile f(t->folder + QStringLiteral("/ini.ini")); !f.open(QIODevice::WriteOnly) || f.write(ini) != ini.size())
         return nullptr;
-    t->program = startProgram(t->folder, t->messages, kAtOnce);
+    t->program = startProgram(t->folder, t->messages, kStartAtOnce);
     test::processEvents();
     return t;
 }
@@ -351,7 +350,7 @@ TEST(Information, ShowsTheCatalogueSizeAndOpensTheCreditedPages) {
         f.addItem(kCategories[i % kCategoryCount].category, QStringLiteral("Предмет %1").arg(i), 1 + i % 20);
     ASSERT_EQ(f.write(dir.path()), QString());
     test::RecordingMessages messages;
-    auto started = startProgram(dir.path(), messages, kAtOnce);
+    auto started = startProgram(dir.path(), messages, kStartAtOnce);
     ASSERT_TRUE(started->mainWindow) << started->error.toStdString();
     InformationWindow *info = started->information.get();
     RecordedOpener browser;

@@ -51,10 +51,7 @@ TEST(Startup, CategoriesCutToWhatATableHoldsAreReportedOnceAndTheProgramStarts) 
     f.addItem(Category::Rings, QStringLiteral("Кольцо"), 1);
     ASSERT_EQ(f.write(dir.path()), QString());
     test::RecordingMessages messages;
-    StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
-    auto started = startProgram(dir.path(), messages, options);
+    auto started = startProgram(dir.path(), messages, kStartAtOnce);
     ASSERT_TRUE(started->mainWindow) << started->error.toStdString();
     ASSERT_EQ(started->warnings.size(), 1);
     EXPECT_EQ(messages.messages, started->warnings);

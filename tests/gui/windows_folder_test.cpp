@@ -103,10 +103,7 @@ TEST(WindowsFolder, TheProgramStartsOnAFolderFromTheWindowsVersion) {
     WindowsFolder folder;
     ASSERT_EQ(folder.build(), QString());
     test::RecordingMessages messages;
-    StartOptions options;
-    options.showSplash = false;
-    options.fadeIn = false;
-    auto started = startProgram(folder.root, messages, options);
+    auto started = startProgram(folder.root, messages, kStartAtOnce);
     ASSERT_TRUE(started->mainWindow) << started->error.toStdString();
     test::processEvents();
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
