@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "art/Artwork.h"
 #include "art/Fonts.h"
-#include "pages/BringToFront.h"
+#include "app/WindowPlatform.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -11,7 +11,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -140,8 +139,7 @@ InformationWindow::InformationWindow(int catalogueItemCount, QWidget *parent)
         });
     }
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void InformationWindow::attach(MainWindow &main) {

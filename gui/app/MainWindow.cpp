@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "app/WindowOpacity.h"
+#include "app/WindowPlatform.h"
 
 #include "app/ActionLabels.h"
 #include "app/EntryPanel.h"
@@ -517,8 +517,7 @@ void MainWindow::setBrowser(BrowserWindow *browser) {
     connect(browser_, &BrowserWindow::pictureClicked, this, &MainWindow::catalogueClicked);
     connect(browser_, &BrowserWindow::closed, this, [this] {
         // Closing the browser brings the main window to the front.
-        raise();
-        activateWindow();
+        bringToFront(this);
     });
 }
 

@@ -1,5 +1,5 @@
 #include "app/SplashWindow.h"
-#include "app/WindowOpacity.h"
+#include "app/WindowPlatform.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QRadialGradient>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <QTransform>
 
 #include <algorithm>
@@ -37,8 +36,7 @@ SplashWindow::SplashWindow(QWidget *parent) : QWidget(parent) {
     timer2_.setInterval(1);
     connect(&timer1_, &QTimer::timeout, this, &SplashWindow::countTick);
     connect(&timer2_, &QTimer::timeout, this, &SplashWindow::fadeTick);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void SplashWindow::showEvent(QShowEvent *event) {

@@ -1,6 +1,7 @@
 #include "crafting/ForgeWindow.h"
 
 #include "app/ActionLabels.h"
+#include "app/WindowPlatform.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
 #include "app/UndoHistory.h"
@@ -182,13 +183,7 @@ void ForgeWindow::chooseEntry(const ForgeMenuEntry &entry) {
         image = image.scaled(kPictureBox, kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     picture_->setPixmap(QPixmap::fromImage(image));
     syncFromForge();
-    // An open window comes forward; a hidden one comes up on top when shown.
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    } else {
-        show();
-    }
+    bringToFront(this);
 }
 
 void ForgeWindow::forgeItem() {

@@ -6,7 +6,7 @@
 #include "customitems/ItemCardWindow.h"
 #include "customitems/ItemHelpWindow.h"
 #include "customitems/ItemListWindow.h"
-#include "customitems/WindowFront.h"
+#include "app/WindowPlatform.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 #include "customitems/EditItemWindow.h"
 
-#include "customitems/WindowFront.h"
+#include "app/WindowPlatform.h"
 
 namespace veldora {
 

@@ -6,7 +6,7 @@
 #include "art/Fonts.h"
 #include "customitems/CustomItemArt.h"
 #include "customitems/EquipCustomItem.h"
-#include "customitems/WindowFront.h"
+#include "app/WindowPlatform.h"
 
 #include <QGuiApplication>
 #include <QImageReader>

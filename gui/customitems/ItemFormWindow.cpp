@@ -5,7 +5,7 @@
 #include "art/Fonts.h"
 #include "customitems/CustomItemArt.h"
 #include "customitems/PictureChooser.h"
-#include "customitems/WindowFront.h"
+#include "app/WindowPlatform.h"
 
 #include <QCheckBox>
 #include <QComboBox>

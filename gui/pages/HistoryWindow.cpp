@@ -2,13 +2,12 @@
 
 #include "app/MainWindow.h"
 #include "art/Fonts.h"
-#include "pages/BringToFront.h"
+#include "app/WindowPlatform.h"
 #include "pages/HoverLabel.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QScrollArea>
 
 namespace veldora {
@@ -60,8 +59,7 @@ HistoryWindow::HistoryWindow(const QVector<Report> &reports, QWidget *parent)
     buildPageLabels();
     if (history_.pageCount() > 0) showPage(1);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void HistoryWindow::buildPageLabels() {

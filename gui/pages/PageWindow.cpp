@@ -1,9 +1,8 @@
 #include "pages/PageWindow.h"
 
 #include "app/MainWindow.h"
-#include "app/WindowOpacity.h"
+#include "app/WindowPlatform.h"
 #include "catalogue/ProgramFiles.h"
-#include "pages/BringToFront.h"
 #include "pages/PageFile.h"
 #include "pages/PageTable.h"
 
@@ -13,7 +12,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHideEvent>
-#include <QScreen>
 #include <QTextDocument>
 
 namespace veldora {
@@ -110,8 +108,7 @@ PageWindow::PageWindow(const QString &programFolder, QWidget *parent)
     fadeTimer_.setInterval(1);
     connect(&fadeTimer_, &QTimer::timeout, this, &PageWindow::fadeStep);
     applyOpacity(this, 0.0);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void PageWindow::attach(MainWindow &main) {
@@ -121,11 +118,7 @@ void PageWindow::attach(MainWindow &main) {
         connect(action, &QAction::triggered, this, [this, page = entry.page] { showPage(page); });
     }
     connect(this, &PageWindow::activated, &main, &QWidget::hide);
-    connect(this, &PageWindow::closed, &main, [&main] {
-        main.show();
-        main.raise();
-        main.activateWindow();
-    });
+    connect(this, &PageWindow::closed, &main, [&main] { bringToFront(&main); });
 }
 
 void PageWindow::showPage(const QString &storedPage) {

@@ -5,7 +5,7 @@
 #include "app/UserMessages.h"
 #include "art/Fonts.h"
 #include "catalogue/ProgramFiles.h"
-#include "pages/BringToFront.h"
+#include "app/WindowPlatform.h"
 #include "pages/HoverLabel.h"
 
 #include <QAction>
@@ -16,7 +16,6 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace veldora {
 
@@ -75,8 +74,7 @@ TutorialWindow::TutorialWindow(const QString &programFolder, UserMessages &messa
     grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
     contact->setPalette(grey);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void TutorialWindow::attach(MainWindow &main) {

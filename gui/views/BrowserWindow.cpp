@@ -1,6 +1,7 @@
 #include "views/BrowserWindow.h"
 
 #include "art/Artwork.h"
+#include "app/WindowPlatform.h"
 #include "art/Fonts.h"
 #include "views/InfoPanel.h"
 #include "catalogue/ProgramFiles.h"
@@ -259,9 +260,7 @@ void BrowserWindow::openOnTab(int tab) {
     hideInfo();
     pages_->setCurrentIndex(tab);
     setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void BrowserWindow::showEvent(QShowEvent *event) {
