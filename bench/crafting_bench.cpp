@@ -29,26 +29,14 @@ using veldora::bench::SilentMessages;
 
 template <typename F>
 double microseconds(F &&f) {
-    QElapsedTimer timer;
-    timer.start();
-    f();
-    return timer.nsecsElapsed() / 1000.0;
+    return 1000 * bench::milliseconds(f);
 }
 
 void addItem(Catalogue &c, Category category, int seed) {
-    QVector<QString> cells(kItemColumnCount);
-    for (const ItemColumn &column : kItemColumns) cells[column.column] = QString::number(1 + (seed + column.column) % 7);
-    for (int col = col::ForgeCount; col <= col::EnchantAmount; ++col) cells[col] = QStringLiteral("0");
-    cells[col::Name] = QStringLiteral("Предмет %1").arg(seed);
-    cells[col::SetName] = QStringLiteral("Набор");
-    cells[col::Price] = QStringLiteral("м%1,25").arg(seed);
-    cells[col::Mass] = QStringLiteral("1,5");
-    cells[col::SecondWeapon] = QStringLiteral("Нет");
-    cells[col::TwoHanded] = QStringLiteral("Нет");
+    QVector<QString> cells = bench::madeUpItemCells(QStringLiteral("Предмет %1").arg(seed), QStringLiteral("Набор"), seed);
     cells[col::Artefact] = QStringLiteral("Да");
     cells[col::ReqLevel] = QStringLiteral("16");
-    CategoryTable &t = c.table(category);
-    t.setRowCount(*t.appendRow(cells) + 1);
+    bench::appendMadeUpItem(c, category, cells);
 }
 
 // Five items in every table; all 21 slots dressed.

@@ -1,6 +1,7 @@
 // Timings of the planner's heaviest operations on a catalogue shaped like a real
 // one: every preset set present in every category, every item column non-zero.
 
+#include "BenchSupport.h"
 #include "app/CatalogueTabs.h"
 #include "app/Planner.h"
 #include "app/PresetMenu.h"
@@ -15,21 +16,9 @@ using namespace veldora;
 namespace {
 
 int addItem(Catalogue &c, Category category, const QString &name, const QString &setName, int seed) {
-    QVector<QString> cells(kItemColumnCount);
-    for (const ItemColumn &column : kItemColumns) cells[column.column] = QString::number(1 + (seed + column.column) % 7);
-    for (int col = col::ForgeCount; col <= col::EnchantAmount; ++col) cells[col] = QStringLiteral("0");
-    cells[col::Name] = name;
-    cells[col::SetName] = setName;
-    cells[col::Price] = QStringLiteral("м%1,25").arg(seed);
-    cells[col::Mass] = QStringLiteral("1,5");
-    cells[col::SecondWeapon] = QStringLiteral("Нет");
-    cells[col::TwoHanded] = QStringLiteral("Нет");
+    QVector<QString> cells = bench::madeUpItemCells(name, setName, seed);
     cells[col::File] = QStringLiteral("item%1.jpg").arg(seed);
-    CategoryTable &t = c.table(category);
-    const int row = *t.appendRow(cells);
-    t.setRowCount(row + 1);
-    ++c.itemCount;
-    return row;
+    return bench::appendMadeUpItem(c, category, cells);
 }
 
 Catalogue realisticCatalogue() {

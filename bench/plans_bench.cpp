@@ -33,16 +33,10 @@ using namespace veldora;
 namespace {
 
 using veldora::bench::median;
+using veldora::bench::milliseconds;
 using veldora::bench::SilentMessages;
 
 constexpr int kRuns = 50;
-
-double milliseconds(const std::function<void()> &f) {
-    QElapsedTimer t;
-    t.start();
-    f();
-    return t.nsecsElapsed() / 1e6;
-}
 
 long residentKilobytes() { return veldora::bench::procStatusKilobytes("VmRSS"); }
 

@@ -1,5 +1,6 @@
 #include "catalogue/JetFileCheck.h"
 
+#include "catalogue/JetBytes.h"
 #include "catalogue/JetPropertyCheck.h"
 #include "catalogue/JetRc4.h"
 
@@ -16,7 +17,6 @@ namespace veldora {
 
 namespace {
 
-constexpr int kPageSize = 4096;
 constexpr int kRowCountOffset = 12;
 constexpr int kRowOffsetMask = 0x1FFF;
 // libmdb skips rows whose offset carries 0x4000 and reads those with 0x8000 in place.
@@ -24,7 +24,7 @@ constexpr int kDeletedRow = 0x4000;
 constexpr int kRowFlags = 0xC000;
 constexpr int kMaxColumns = 255;   // libmdb cracks rows into a 256-field array
 constexpr int kMaxTdefPages = 64;
-constexpr int kMapPageBits = (kPageSize - 4) * 8;
+constexpr int kMapPageBits = (kJetPageSize - 4) * 8;
 constexpr int kTdefHeaderSize = 63;
 constexpr int kColumnEntrySize = 25;
 constexpr int kIndexEntrySize = 12;
@@ -41,8 +41,6 @@ enum ColumnTypes : quint8 {
     kDateTime = 0x08, kBinary = 0x09, kText = 0x0A, kOle = 0x0B, kMemo = 0x0C, kRepId = 0x0F, kNumeric = 0x10,
 };
 
-quint16 get16(const unsigned char *p) { return quint16(p[0] | (p[1] << 8)); }
-quint32 get32(const unsigned char *p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
 
 struct Column {
     quint8 type = 0;
@@ -83,7 +81,7 @@ private:
         if (problem_.isEmpty()) problem_ = why;
         return false;
     }
-    const unsigned char *page(quint32 p) const { return data_ + size_t(p) * kPageSize; }
+    const unsigned char *page(quint32 p) const { return data_ + size_t(p) * kJetPageSize; }
     bool inFile(quint32 p) const { return p < pageCount_; }
 
     bool header();
@@ -104,10 +102,10 @@ private:
 };
 
 bool Checker::header() {
-    if (file_.size() < 3 * kPageSize) return fail(QStringLiteral("файл слишком мал"));
-    if (file_.size() % kPageSize != 0) return fail(QStringLiteral("размер файла не кратен странице 4096 байт"));
-    if (file_.size() / kPageSize > 0x00FFFFFF) return fail(QStringLiteral("файл слишком велик"));
-    pageCount_ = quint32(file_.size() / kPageSize);
+    if (file_.size() < 3 * kJetPageSize) return fail(QStringLiteral("файл слишком мал"));
+    if (file_.size() % kJetPageSize != 0) return fail(QStringLiteral("размер файла не кратен странице 4096 байт"));
+    if (file_.size() / kJetPageSize > 0x00FFFFFF) return fail(QStringLiteral("файл слишком велик"));
+    pageCount_ = quint32(file_.size() / kJetPageSize);
     const auto *h = reinterpret_cast<const unsigned char *>(file_.constData());
     if (h[0] != 0x00 || std::string_view(reinterpret_cast<const char *>(h + 4), 15) != "Standard Jet DB")
         return fail(QStringLiteral("нет заголовка базы данных Access"));
@@ -117,7 +115,7 @@ bool Checker::header() {
     std::copy(h + 0x18, h + 0x18 + 128, plain.begin());
     static const quint8 headerKey[4] = {0xC7, 0xDA, 0x39, 0x6B};
     veldora::jetRc4Xor(headerKey, 4, plain.data(), 128);
-    const quint32 dbKey = get32(plain.data() + 0x3E - 0x18);
+    const quint32 dbKey = jetGet32(plain.data() + 0x3E - 0x18);
     data_ = h;
     if (dbKey != 0) {
         decrypted_ = file_;
@@ -125,7 +123,7 @@ bool Checker::header() {
         for (quint32 p = 1; p < pageCount_; ++p) {
             const quint32 k = dbKey ^ p;
             const quint8 key[4] = {quint8(k), quint8(k >> 8), quint8(k >> 16), quint8(k >> 24)};
-            veldora::jetRc4Xor(key, 4, d + size_t(p) * kPageSize, kPageSize);
+            veldora::jetRc4Xor(key, 4, d + size_t(p) * kJetPageSize, kJetPageSize);
         }
         data_ = d;
     }
@@ -136,20 +134,20 @@ bool Checker::header() {
 // row's offset (or the page end).
 std::optional<Row> Checker::findRow(quint32 pg, int row, bool allowFlags) {
     const unsigned char *p = page(pg);
-    const int rows = get16(p + kRowCountOffset);
+    const int rows = jetGet16(p + kRowCountOffset);
     const int tableEnd = kRowCountOffset + 2 + 2 * rows;
-    if (row >= rows || tableEnd > kPageSize) {
+    if (row >= rows || tableEnd > kJetPageSize) {
         fail(QStringLiteral("страница %1: неверная ссылка на запись").arg(pg));
         return std::nullopt;
     }
-    const int raw = get16(p + kRowCountOffset + 2 + 2 * row);
+    const int raw = jetGet16(p + kRowCountOffset + 2 + 2 * row);
     if (!allowFlags && (raw & kRowFlags)) {
         fail(QStringLiteral("страница %1: ссылка на удалённую запись").arg(pg));
         return std::nullopt;
     }
     const int start = raw & kRowOffsetMask;
-    const int end = row == 0 ? kPageSize : (get16(p + kRowCountOffset + 2 * row) & kRowOffsetMask);
-    if (start < tableEnd || start > end || end > kPageSize) {
+    const int end = row == 0 ? kJetPageSize : (jetGet16(p + kRowCountOffset + 2 * row) & kRowOffsetMask);
+    if (start < tableEnd || start > end || end > kJetPageSize) {
         fail(QStringLiteral("страница %1: запись %2 выходит за границы").arg(pg).arg(row));
         return std::nullopt;
     }
@@ -172,15 +170,15 @@ std::optional<Tdef> Checker::readTdef(quint32 tdefPage) {
         return std::nullopt;
     }
     // The definition continues over chained pages, each adding its bytes from offset 8.
-    QByteArray d(reinterpret_cast<const char *>(page(tdefPage)), kPageSize);
+    QByteArray d(reinterpret_cast<const char *>(page(tdefPage)), kJetPageSize);
     QSet<quint32> seen{tdefPage};
-    for (quint32 next = get32(page(tdefPage) + 4); next != 0; next = get32(page(next) + 4)) {
+    for (quint32 next = jetGet32(page(tdefPage) + 4); next != 0; next = jetGet32(page(next) + 4)) {
         if (!inFile(next) || page(next)[0] != kPageTdef || seen.contains(next) || seen.size() >= kMaxTdefPages) {
             fail(where + QStringLiteral(": повреждена цепочка страниц"));
             return std::nullopt;
         }
         seen.insert(next);
-        d.append(reinterpret_cast<const char *>(page(next)) + 8, kPageSize - 8);
+        d.append(reinterpret_cast<const char *>(page(next)) + 8, kJetPageSize - 8);
     }
     // libmdb follows the chain lazily and reads page 0 where the chain ends too early, so
     // everything it reads must lie within the pages chained. The last page is dropped:
@@ -189,9 +187,9 @@ std::optional<Tdef> Checker::readTdef(quint32 tdefPage) {
     const qsizetype usable = d.size() - 1;
     Tdef t;
     t.page = tdefPage;
-    t.varCount = get16(b + 43);
-    const int columnCount = get16(b + 45);
-    const quint32 realIndexes = get32(b + 51);
+    t.varCount = jetGet16(b + 43);
+    const int columnCount = jetGet16(b + 45);
+    const quint32 realIndexes = jetGet32(b + 51);
     if (columnCount < 1 || columnCount > kMaxColumns || t.varCount > columnCount || realIndexes > 1000) {
         fail(where + QStringLiteral(": неверное число полей"));
         return std::nullopt;
@@ -208,10 +206,10 @@ std::optional<Tdef> Checker::readTdef(quint32 tdefPage) {
         Column c;
         c.type = e[0];
         c.number = e[5];  // libmdb reads one byte
-        c.varIndex = get16(e + 7);
+        c.varIndex = jetGet16(e + 7);
         c.fixed = e[15] & 0x01;
-        c.fixedOffset = get16(e + 21);
-        c.size = c.type == kBool ? 0 : get16(e + 23);
+        c.fixedOffset = jetGet16(e + 21);
+        c.size = c.type == kBool ? 0 : jetGet16(e + 23);
         if (numbers.contains(c.number)) {
             fail(where + QStringLiteral(": два поля с одним номером"));
             return std::nullopt;
@@ -229,7 +227,7 @@ std::optional<Tdef> Checker::readTdef(quint32 tdefPage) {
             fail(where + QStringLiteral(": обрезано"));
             return std::nullopt;
         }
-        const int length = get16(b + pos);
+        const int length = jetGet16(b + pos);
         pos += 2;
         if (length > 2 * 64 || length % 2 != 0 || pos + length > usable) {
             fail(where + QStringLiteral(": неверное имя поля"));
@@ -238,15 +236,15 @@ std::optional<Tdef> Checker::readTdef(quint32 tdefPage) {
         c.name = decodeJetText(b + pos, length);
         pos += length;
     }
-    if (fixedEnd > kPageSize) {
+    if (fixedEnd > kJetPageSize) {
         fail(where + QStringLiteral(": неверные размеры полей"));
         return std::nullopt;
     }
     std::sort(t.columns.begin(), t.columns.end(), [](const Column &a, const Column &c) { return a.number < c.number; });
 
     // libmdb copies both usage maps and refuses the table when either row is missing.
-    if (!readUsageMap(t, get32(b + 55))) return std::nullopt;
-    if (!pointedRow(get32(b + 59), where + QStringLiteral(": карта свободного места"))) return std::nullopt;
+    if (!readUsageMap(t, jetGet32(b + 55))) return std::nullopt;
+    if (!pointedRow(jetGet32(b + 59), where + QStringLiteral(": карта свободного места"))) return std::nullopt;
     return t;
 }
 
@@ -261,7 +259,7 @@ bool Checker::readUsageMap(Tdef &t, quint32 pageRow) {
     const int size = row->length;
     std::vector<quint32> pages;
     if (size >= 5 && map[0] == 0x00) {
-        const quint32 start = get32(map + 1);
+        const quint32 start = jetGet32(map + 1);
         // libmdb starts its scan one page after page 0, so bit 0 of a map from page 0 never counts.
         for (int i = start == 0 ? 1 : 0; i < (size - 5) * 8; ++i)
             if (map[5 + i / 8] & (1 << (i % 8))) {
@@ -272,7 +270,7 @@ bool Checker::readUsageMap(Tdef &t, quint32 pageRow) {
             }
     } else if (size >= 1 && map[0] == 0x01) {
         for (int k = 0; k < (size - 1) / 4; ++k) {
-            const quint32 bitmapPage = get32(map + 1 + 4 * k);
+            const quint32 bitmapPage = jetGet32(map + 1 + 4 * k);
             if (bitmapPage == 0) continue;
             if (!inFile(bitmapPage) || page(bitmapPage)[0] != kPageUsageBitmap)
                 return fail(where + QStringLiteral(": неверная страница битовой карты"));
@@ -284,7 +282,7 @@ bool Checker::readUsageMap(Tdef &t, quint32 pageRow) {
         return fail(where + QStringLiteral(": неизвестный вид карты"));
     }
     for (quint32 p : pages)
-        if (!inFile(p) || page(p)[0] != kPageData || get32(page(p) + 4) != t.page)
+        if (!inFile(p) || page(p)[0] != kPageData || jetGet32(page(p) + 4) != t.page)
             return fail(where + QStringLiteral(": страница %1 не принадлежит таблице").arg(p));
     t.dataPages = std::move(pages);
     return true;
@@ -297,7 +295,7 @@ bool Checker::crackRow(const Tdef &t, const unsigned char *pg, const Row &row, s
     const QString where = QStringLiteral("запись таблицы на странице %1").arg(t.page);
     if (row.length < 3) return fail(where + QStringLiteral(": слишком короткая"));
     const unsigned char *r = pg + row.start;
-    const int rowColumns = get16(r);
+    const int rowColumns = jetGet16(r);
     const int maskSize = (rowColumns + 7) / 8;
     if (rowColumns < 1 || 2 + maskSize > row.length) return fail(where + QStringLiteral(": неверное число полей"));
     const unsigned char *mask = r + row.length - maskSize;
@@ -305,11 +303,11 @@ bool Checker::crackRow(const Tdef &t, const unsigned char *pg, const Row &row, s
     std::vector<int> offsets;
     if (t.varCount > 0) {
         if (2 + maskSize + 2 > row.length) return fail(where + QStringLiteral(": обрезана"));
-        rowVarColumns = get16(r + row.length - maskSize - 2);
+        rowVarColumns = jetGet16(r + row.length - maskSize - 2);
         const int tableStart = row.length - maskSize - 2 - 2 * (rowVarColumns + 1);
         if (rowVarColumns > rowColumns || tableStart < 2) return fail(where + QStringLiteral(": неверная таблица смещений"));
         offsets.resize(size_t(rowVarColumns + 1));
-        for (int i = 0; i <= rowVarColumns; ++i) offsets[size_t(i)] = get16(r + row.length - maskSize - 4 - 2 * i);
+        for (int i = 0; i <= rowVarColumns; ++i) offsets[size_t(i)] = jetGet16(r + row.length - maskSize - 4 - 2 * i);
         for (int i = 0; i <= rowVarColumns; ++i) {
             const int lo = i == 0 ? 2 : offsets[size_t(i - 1)];
             if (offsets[size_t(i)] < lo || offsets[size_t(i)] > tableStart)
@@ -348,11 +346,11 @@ bool Checker::forEachRow(const Tdef &t, Visit visit) {
     std::vector<Field> fields;
     for (quint32 pg : t.dataPages) {
         const unsigned char *p = page(pg);
-        const int rows = get16(p + kRowCountOffset);
+        const int rows = jetGet16(p + kRowCountOffset);
         for (int r = 0; r < rows; ++r) {
             const auto row = findRow(pg, r, true);
             if (!row) return false;
-            if (get16(p + kRowCountOffset + 2 + 2 * r) & kDeletedRow) continue;
+            if (jetGet16(p + kRowCountOffset + 2 + 2 * r) & kDeletedRow) continue;
             if (!crackRow(t, p, *row, fields) || !visit(p, fields)) return false;
         }
     }
@@ -368,19 +366,19 @@ bool Checker::checkProperties(const unsigned char *pg, const Field &f) {
     const QString where = QStringLiteral("длинное значение в системном каталоге");
     if (f.size < kLongValueHeader) return fail(where + QStringLiteral(": обрезано"));
     const unsigned char *h = pg + f.start;
-    const quint32 header = get32(h);
+    const quint32 header = jetGet32(h);
     QByteArray value;
     if (header & kInlineLongValue) {
         value = QByteArray(reinterpret_cast<const char *>(h + kLongValueHeader), f.size - kLongValueHeader);
     } else if (header & kOneRowLongValue) {
-        const quint32 ptr = get32(h + 4);
+        const quint32 ptr = jetGet32(h + 4);
         const auto row = pointedRow(ptr, where);
         if (!row) return false;
         value = QByteArray(reinterpret_cast<const char *>(page(ptr >> 8) + row->start), row->length);
     } else if (header <= kLastChainHeader) {
         // libmdb reads the first row whatever the pointer says: a zero one would take it to
         // the file header.
-        quint32 ptr = get32(h + 4);
+        quint32 ptr = jetGet32(h + 4);
         if (ptr == 0) return fail(where + QStringLiteral(": цепочка не указывает ни на одну запись"));
         QSet<quint32> seen;
         while (ptr != 0) {
@@ -391,7 +389,7 @@ bool Checker::checkProperties(const unsigned char *pg, const Field &f) {
             if (row->length < 4) return fail(where + QStringLiteral(": повреждена цепочка"));
             const unsigned char *r = page(ptr >> 8) + row->start;
             value.append(reinterpret_cast<const char *>(r + 4), row->length - 4);
-            ptr = get32(r);
+            ptr = jetGet32(r);
         }
     } else {
         return fail(where + QStringLiteral(": неизвестный вид значения"));
@@ -444,10 +442,10 @@ JetFileCheck Checker::run(const QStringList &tables) {
             if (text.toUtf8().size() > 255) return fail(QStringLiteral("слишком длинное имя в системном каталоге"));
             const Field &id = f[size_t(bound[0].index)];
             const Field &type = f[size_t(bound[2].index)];
-            if (!type.present || qint16(get16(pg + type.start)) != 1) return true;  // not a table
+            if (!type.present || qint16(jetGet16(pg + type.start)) != 1) return true;  // not a table
             const Field &properties = f[size_t(bound[4].index)];
             if (properties.present && !checkProperties(pg, properties)) return false;
-            const quint32 tablePage = id.present ? get32(pg + id.start) & 0x00FFFFFF : 0;
+            const quint32 tablePage = id.present ? jetGet32(pg + id.start) & 0x00FFFFFF : 0;
             for (qsizetype i = 0; i < tables.size(); ++i)
                 if (!tablePages[size_t(i)] && text.compare(tables[i], Qt::CaseInsensitive) == 0)
                     tablePages[size_t(i)] = tablePage;

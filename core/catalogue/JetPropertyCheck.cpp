@@ -1,5 +1,6 @@
 #include "catalogue/JetPropertyCheck.h"
 
+#include "catalogue/JetBytes.h"
 #include "catalogue/JetFileCheck.h"
 
 #include <QStringList>
@@ -12,7 +13,6 @@ namespace veldora {
 
 namespace {
 
-constexpr int kPageSize = 4096;
 constexpr int kChunkHeader = 6;   // length (counting itself) and type
 constexpr int kBlockHeader = 6;   // a value chunk's own length and its name's length
 constexpr int kRecordHeader = 8;  // length, flag, type, name number, value length
@@ -20,8 +20,6 @@ constexpr int kNameChunk = 0x80;
 constexpr int kLastValueChunk = 0x02;  // libmdb takes chunk types 0 to 2 for values
 constexpr quint8 kCurrency = 0x05;
 
-quint16 get16(const unsigned char *p) { return quint16(p[0] | (p[1] << 8)); }
-quint32 get32(const unsigned char *p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
 
 // What libmdb reads of a value of each type when it turns the value into text: a number
 // of bytes from the value's start whatever the value's length, or nothing (text and binary
@@ -52,17 +50,17 @@ QString problem(const QString &what) { return QStringLiteral("свойства �
 // A value chunk: its own length and name, then records of one property each.
 QString checkValues(const unsigned char *c, qsizetype size, const QStringList &names) {
     if (size < kBlockHeader) return problem(QStringLiteral("обрезан блок значений"));
-    const int nameLength = get16(c + 4);
+    const int nameLength = jetGet16(c + 4);
     if (kBlockHeader + nameLength > size)
         return problem(QStringLiteral("имя блока значений (%1 байт) выходит за пределы блока (%2 байт)")
                            .arg(nameLength)
                            .arg(size - kBlockHeader));
     for (qsizetype p = kBlockHeader + nameLength; p < size;) {
         if (p + kRecordHeader > size) return problem(QStringLiteral("обрезана запись свойства"));
-        const int record = get16(c + p);
+        const int record = jetGet16(c + p);
         const quint8 type = c[p + 3];
-        const int element = get16(c + p + 4);
-        const int valueSize = get16(c + p + 6);
+        const int element = jetGet16(c + p + 4);
+        const int valueSize = jetGet16(c + p + 6);
         if (record < kRecordHeader || p + record > size)
             return problem(QStringLiteral("запись свойства длиной %1 байт выходит за пределы блока").arg(record));
         if (element >= names.size())
@@ -75,7 +73,7 @@ QString checkValues(const unsigned char *c, qsizetype size, const QStringList &n
         const std::optional<int> reads = bytesRead(type);
         if (!reads) return problem(QStringLiteral("свойство «%1» неизвестного типа %2").arg(name, QString::number(type)));
         if (type == kCurrency) {
-            if (p + kRecordHeader + *reads > kPageSize)
+            if (p + kRecordHeader + *reads > kJetPageSize)
                 return problem(QStringLiteral("денежное свойство «%1» читается за пределами страницы").arg(name));
         } else if (valueSize < *reads) {
             return problem(QStringLiteral("значение свойства «%1» занимает %2 байт, а для его типа читается %3")
@@ -100,8 +98,8 @@ QString checkJetProperties(const QByteArray &blob) {
     bool haveNames = false;
     for (qsizetype pos = 4; pos < n;) {
         if (pos + kChunkHeader > n) return problem(QStringLiteral("обрезан заголовок блока"));
-        const quint32 chunk = get32(b + pos);
-        const int type = get16(b + pos + 4);
+        const quint32 chunk = jetGet32(b + pos);
+        const int type = jetGet16(b + pos + 4);
         if (chunk < kChunkHeader || chunk > quint32(n - pos))
             return problem(QStringLiteral("блок длиной %1 байт выходит за пределы свойств (%2 байт)").arg(chunk).arg(n - pos));
         const unsigned char *c = b + pos + kChunkHeader;
@@ -112,7 +110,7 @@ QString checkJetProperties(const QByteArray &blob) {
             haveNames = true;
             for (qsizetype p = 0; p < size;) {
                 if (p + 2 > size) return problem(QStringLiteral("обрезан список имён"));
-                const int length = get16(c + p);
+                const int length = jetGet16(c + p);
                 if (p + 2 + length > size)
                     return problem(QStringLiteral("имя свойства (%1 байт) выходит за пределы списка имён").arg(length));
                 names << decodeJetText(c + p + 2, length);

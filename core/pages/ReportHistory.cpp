@@ -16,7 +16,6 @@ ReportHistory::ReportHistory(QVector<Report> reports)
 bool ReportHistory::showPage(int p) {
     if (p < 1 || p > pageCount_) return false;
     current_ = p;
-    shown_ = page(p);
     return true;
 }
 

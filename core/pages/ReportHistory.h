@@ -39,7 +39,7 @@ public:
     // returns false.
     bool showPage(int page);
     // The slots of the current page; all hidden while no page is shown.
-    const ReportPage &shownPage() const { return shown_; }
+    ReportPage shownPage() const { return page(current_); }
 
     // The slots of any page. A report whose ID is empty leaves its slot hidden.
     ReportPage page(int page) const;
@@ -48,7 +48,6 @@ private:
     QVector<Report> reports_;
     int pageCount_;
     int current_ = 0;
-    ReportPage shown_{};
 };
 
 // The row of page labels: each label's left, the width of the panel holding

@@ -100,7 +100,7 @@ void HistoryWindow::showPage(int page) {
     if (!history_.showPage(page)) return;
     for (HoverLabel *label : pageLabels_) label->setEnabled(true);
     pageLabels_[page - 1]->setEnabled(false);
-    const ReportPage &shown = history_.shownPage();
+    const ReportPage shown = history_.shownPage();
     for (int k = 0; k < kReportsPerPage; ++k) {
         const ReportSlot &slot = shown[k];
         dates_[k]->setVisible(slot.shown);

@@ -111,11 +111,7 @@ void TutorialWindow::openArticle(int index) {
 void TutorialWindow::apply() {
     const Settings settings{box_->isChecked(), requirementCheckOn_ ? requirementCheckOn_() : false};
     QString error;
-    if (!writeSettingsFile(programFolder_, settings, &error)) {
-        messages_.showMessage(error);
-        return;
-    }
-    forgetFolderListings();
+    if (!writeSettingsFile(programFolder_, settings, &error)) messages_.showMessage(error);
 }
 
 void TutorialWindow::hideEvent(QHideEvent *event) {
