@@ -36,10 +36,11 @@ bool copyFolder(const QString &from, const QString &to) {
     return true;
 }
 
-std::unique_ptr<TestProgram> startOnSampleCopy(bool fadeIn) {
+std::unique_ptr<TestProgram> startOnSampleCopy(bool fadeIn, const std::function<bool(const QString &)> &prepare) {
     auto t = std::make_unique<TestProgram>();
     t->folder = t->dir.path() + QStringLiteral("/program");
     if (sampleFolder().isEmpty() || !copyFolder(sampleFolder(), t->folder)) return nullptr;
+    if (prepare && !prepare(t->folder)) return nullptr;
     StartOptions options;
     options.showSplash = false;
     options.fadeIn = fadeIn;

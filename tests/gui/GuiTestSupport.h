@@ -45,7 +45,9 @@ struct TestProgram {
     RecordingMessages messages;
     std::unique_ptr<StartedProgram> program;
 };
-std::unique_ptr<TestProgram> startOnSampleCopy(bool fadeIn = false);
+// `prepare` may change the copy before the program starts; false gives up.
+std::unique_ptr<TestProgram> startOnSampleCopy(bool fadeIn = false,
+                                               const std::function<bool(const QString &folder)> &prepare = {});
 
 // Starts `var` on a copy of the sample folder, or skips the test where the build
 // has none; fails it when the program did not start.

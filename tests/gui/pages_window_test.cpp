@@ -36,18 +36,13 @@ QByteArray fileBytes(const QString &path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
 }
 
-
 // The sample folder with `ini` as its settings file, started as the program does
 // once the splash has gone.
 std::unique_ptr<test::TestProgram> startWithSettings(const QByteArray &ini) {
-    auto t = std::make_unique<test::TestProgram>();
-    t->folder = t->dir.path() + QStringLiteral("/program");
-    if (test::sampleFolder().isEmpty() || !test::copyFolder(test::sampleFolder(), t->folder)) return nullptr;
-    if (QFile f(t->folder + QStringLiteral("/ini.ini")); !f.open(QIODevice::WriteOnly) || f.write(ini) != ini.size())
-        return nullptr;
-    t->program = startProgram(t->folder, t->messages, kStartAtOnce);
-    test::processEvents();
-    return t;
+    return test::startOnSampleCopy(false, [&ini](const QString &folder) {
+        QFile f(folder + QStringLiteral("/ini.ini"));
+        return f.open(QIODevice::WriteOnly) && f.write(ini) == ini.size();
+    });
 }
 
 struct RecordedOpener {
