@@ -5,6 +5,7 @@
 #include "art/Fonts.h"
 #include "views/InfoPanel.h"
 #include "catalogue/ProgramFiles.h"
+#include "equipment/ItemEffects.h"
 
 #include <QHideEvent>
 #include <QFileInfo>
@@ -33,21 +34,18 @@ QPixmap PictureLoader::readFile(const QString &path) {
 }
 
 QPixmap PictureLoader::load(const QString &fileCell) {
-    // Catalogues written on Windows may separate folders with backslashes and
-    // name files in another letter case.
     const QString relative = normalizedStoredPath(fileCell);
     const auto found = files_.constFind(relative);
     if (found != files_.constEnd()) return *found;
-    QPixmap pix;
-    // The folder img may differ in letter case too.
-    const QString stored = QStringLiteral("img/") + relative;
-    if (!relative.isEmpty() && storedFileExists(programFolder_, stored))
-        pix = readFile(resolveStoredPath(programFolder_, stored));
+    // The picture a slot would show; an item without one gets the no-image path.
+    const QString noImagePath = itemPicturePath(programFolder_, QString());
+    const QString path = itemPicturePath(programFolder_, relative);
+    // A file that is there but cannot be read shows the no-image picture as well.
+    QPixmap pix = path == noImagePath ? QPixmap() : readFile(path);
     if (pix.isNull()) {
         if (!noImageRead_) {
             noImageRead_ = true;
-            const QString fallback = resolveStoredPath(programFolder_, QStringLiteral("img/no_image.bmp"));
-            if (QFileInfo(fallback).isFile()) noImage_ = readFile(fallback);
+            if (QFileInfo(noImagePath).isFile()) noImage_ = readFile(noImagePath);
         }
         pix = noImage_;
     }
