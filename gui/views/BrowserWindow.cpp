@@ -148,9 +148,8 @@ void CatalogueGrid::paintEvent(QPaintEvent *event) {
     }
 }
 
-void CatalogueGrid::mouseMoveEvent(QMouseEvent *event) {
-    pointer_ = event->globalPosition();
-    const int row = rowAt(event->position().toPoint());
+void CatalogueGrid::hoverAt(const QPoint &pos) {
+    const int row = rowAt(pos);
     setCursor(row ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (row)
         emit pictureHovered(tab_, row);
@@ -158,15 +157,14 @@ void CatalogueGrid::mouseMoveEvent(QMouseEvent *event) {
         emit freeAreaHovered();
 }
 
+void CatalogueGrid::mouseMoveEvent(QMouseEvent *event) {
+    pointer_ = event->globalPosition();
+    hoverAt(event->position().toPoint());
+}
+
 void CatalogueGrid::pointerScrolled() {
-    if (!pointer_) return;
     // The panel and the next click must both mean the picture now under the pointer.
-    const int row = rowAt(mapFromGlobal(*pointer_).toPoint());
-    setCursor(row ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (row)
-        emit pictureHovered(tab_, row);
-    else
-        emit freeAreaHovered();
+    if (pointer_) hoverAt(mapFromGlobal(*pointer_).toPoint());
 }
 
 void CatalogueGrid::mouseReleaseEvent(QMouseEvent *event) {
