@@ -34,8 +34,7 @@ QString forgeLabel(const QString &itemName) { return QStringLiteral("Коват�
 QString wornItemName(const PlannerState &state, Slot slot) {
     const int row = state.slot(slot).row;
     if (row == 0) return {};
-    const Category table = slot == Slot::OffHand ? offHandCategory(state.offHandKind) : slotInfo(slot).category;
-    return state.catalogue.table(table).cell(col::Name, row);
+    return state.catalogue.table(wornCategory(state, slot)).cell(col::Name, row);
 }
 
 QString slotClickLabel(const PlannerState &state, Slot slot) {

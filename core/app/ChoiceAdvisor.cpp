@@ -1,6 +1,7 @@
 #include "app/ChoiceAdvisor.h"
 
 #include "app/CatalogueTabs.h"
+#include "character/SheetRules.h"
 
 namespace veldora {
 
@@ -104,9 +105,9 @@ const std::optional<ChoiceAdvisor::CheckRange> &ChoiceAdvisor::checkRange() {
     range_.reset();
     const PlannerState &s = planner_.state();
     CheckRange range;
-    for (int r = 0; r < kPointRowCount; ++r)
-        range.low[r] = range.high[r] = s.sheet.value(kPointRows[r].own) + s.sheet.value(kPointRows[r].items);
-    std::array<qint64, kPointRowCount> most{}, least{};
+    for (int r = 0; r < kPointRowCount; ++r) range.low[r] = range.high[r] = ownPlusItems(s.sheet, r);
+    PointRowValues most{}, least{};
+    const auto &pointRows = effectPointRows();
     for (const SlotInfo &info : kSlots) {
         const int worn = s.slot(info.slot).row;
         if (worn == 0) continue;
@@ -114,12 +115,10 @@ const std::optional<ChoiceAdvisor::CheckRange> &ChoiceAdvisor::checkRange() {
         const auto *item = std::get_if<ItemValues>(&read);
         if (!item) return range_;
         for (int e = 0; e < kItemEffectCount; ++e) {
-            if (kItemEffects[e].kind != EffectKind::ItemTotal) continue;
-            for (int r = 0; r < kPointRowCount; ++r)
-                if (kPointRows[r].items == kItemEffects[e].label) {
-                    most[r] = std::max(most[r], qint64(item->amounts[e]));
-                    least[r] = std::min(least[r], qint64(item->amounts[e]));
-                }
+            const int r = pointRows[e];
+            if (r < 0) continue;
+            most[r] = std::max(most[r], qint64(item->amounts[e]));
+            least[r] = std::min(least[r], qint64(item->amounts[e]));
         }
     }
     for (int r = 0; r < kPointRowCount; ++r) {
@@ -159,13 +158,8 @@ bool ChoiceAdvisor::decideWearable(int tab, int row) {
     if (!item) {
         ok = false;
     } else if (const auto &range = checkRange()) {
-        const auto meets = [&](const std::array<qint64, kPointRowCount> &have) {
-            for (const RequirementColumn &c : kRequirementColumns) {
-                if (c.itemColumn == 0) continue;
-                const qint64 required = item->requirements[c.column];
-                if (c.pointRow < 0 ? required > s.points.level : have[c.pointRow] < required) return false;
-            }
-            return true;
+        const auto meets = [&](const PointRowValues &have) {
+            return missingRequirements(*item, have, s.points.level).met();
         };
         if (meets(range->low))
             ok = true;

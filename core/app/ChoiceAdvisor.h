@@ -54,7 +54,7 @@ private:
     // click empties at most the slot it fills before it checks, so the values lie
     // between what every item worn gives and what none of them takes away.
     struct CheckRange {
-        std::array<qint64, kPointRowCount> low{}, high{};
+        PointRowValues low{}, high{};
     };
     const std::optional<CheckRange> &checkRange();
     bool tryWearing(int tab, int row);

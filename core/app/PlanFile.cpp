@@ -31,12 +31,6 @@ QString entryKey(int field) {
 
 QString slotKey(Slot slot) { return u8(slotInfo(slot).slotKey); }
 
-std::optional<Slot> slotOfKey(const QString &key) {
-    for (const SlotInfo &s : kSlots)
-        if (key == u8(s.slotKey)) return s.slot;
-    return std::nullopt;
-}
-
 std::optional<Category> categoryOfName(const QString &name) {
     for (const CategoryInfo &c : kCategories)
         if (name == u8(c.typeValue)) return c.category;
@@ -85,7 +79,7 @@ PlanItem readItem(const QJsonValue &v, int index) {
     const QJsonObject o = readObject(v, where);
     PlanItem item;
     const QString key = readText(o.value(QLatin1String("slot")), where + QStringLiteral(".slot"));
-    const auto slot = slotOfKey(key);
+    const auto slot = slotByKey(key);
     if (!slot) throw Fault{damaged(QStringLiteral("слота «%1» нет").arg(key))};
     item.slot = *slot;
     const QString category = readText(o.value(QLatin1String("category")), where + QStringLiteral(".category"));
@@ -172,7 +166,7 @@ Plan planOf(const PlannerState &state) {
         if (worn.row == 0) continue;
         PlanItem item;
         item.slot = s.slot;
-        item.table = s.slot == Slot::OffHand ? offHandCategory(state.offHandKind) : s.category;
+        item.table = wornCategory(state, s.slot);
         const CategoryTable &table = state.catalogue.table(item.table);
         item.name = table.cell(col::Name, worn.row);
         item.row = worn.row;

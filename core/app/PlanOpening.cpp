@@ -18,37 +18,24 @@ constexpr qint64 kMostClicks = 100000;
 
 QString u8(const char *text) { return QString::fromUtf8(text); }
 
-// The own values the entry's "Ok" starts from.
-std::array<qint64, kPointRowCount> enteredOwn(const Plan &plan) {
-    std::array<qint64, kPointRowCount> own{};
-    for (int r = 0; r < kPointRowCount; ++r)
-        if (kPointRows[r].entryField >= 0) own[r] = parseInt32(plan.entryTexts[kPointRows[r].entryField]).value_or(0);
-    return own;
-}
-
-// Why the buttons cannot lead from the entry to the plan's own values, or nothing.
-// Minus clicks come first, so the points they free are there for the plus clicks.
-std::optional<QString> distributionFault(const Plan &plan) {
-    const auto entered = [&](int field) { return qint64(parseInt32(plan.entryTexts[field]).value_or(0)); };
-    const qint64 level = std::max<qint64>(1, entered(entry::Level));
-    const qint64 free[kPointTableCount] = {std::max<qint64>(0, entered(entry::FreeStats)),
-                                           std::max<qint64>(0, entered(entry::FreeMasteries)),
-                                           std::max<qint64>(0, entered(entry::FreeMagic))};
-    const auto base = enteredOwn(plan);
+// Why the buttons cannot lead from the character the entry gave to the plan's own
+// values, or nothing. Minus clicks come first, so the points they free are there
+// for the plus clicks; Удача is refused here rather than by its button's message.
+std::optional<QString> distributionFault(const PointState &entered, const Plan &plan) {
     qint64 clicks = 0;
     for (const PointTableInfo &t : kPointTables) {
         qint64 freed = 0, spent = 0;
         for (int r = t.firstRow; r < t.firstRow + t.rowCount; ++r) {
-            const qint64 delta = plan.own[r] - base[r];
+            const qint64 delta = plan.own[r] - entered.own[r];
             const QString why = QStringLiteral("он повреждён: «%1» %2 не получить кнопками из введённых данных")
                                     .arg(u8(kPointRows[r].caption))
                                     .arg(plan.own[r]);
             if (delta < 0 && plan.own[r] < kPointRows[r].minimum) return why;
-            if (delta > 0 && r == stat::Uda4a && level < 5) return why;
+            if (delta > 0 && r == stat::Uda4a && entered.level < 5) return why;
             (delta < 0 ? freed : spent) += std::abs(delta);
             clicks += std::abs(delta);
         }
-        if (spent > free[pointTableIndex(t.table)] + freed)
+        if (spent > entered.free[pointTableIndex(t.table)] + freed)
             return QStringLiteral("он повреждён: в нём распределено больше очков, чем введено");
     }
     if (clicks > kMostClicks) return QStringLiteral("он повреждён: в нём распределено %1 очков").arg(clicks);
@@ -56,7 +43,7 @@ std::optional<QString> distributionFault(const Plan &plan) {
 }
 
 void distribute(Planner &planner, const Plan &plan) {
-    const auto base = enteredOwn(plan);
+    const auto base = planner.state().points.own;
     for (int sign : {-1, +1}) {
         for (const PointTableInfo &t : kPointTables) {
             for (int r = t.firstRow; r < t.firstRow + t.rowCount; ++r) {
@@ -104,16 +91,17 @@ std::optional<int> copyRow(Planner &planner, const PlanItem &item) {
 
 PlanOpening applyPlan(Planner &planner, const Plan &plan) {
     PlanOpening result;
-    if (const auto fault = distributionFault(plan)) {
-        result.refusal = *fault;
-        return result;
-    }
     const PlannerState before = planner.state();
     for (int f = 0; f < kEntryFieldCount; ++f) planner.setEntryText(f, plan.entryTexts[f]);
     if (!planner.applyCharacterEntry()) {
         // The planner has named the worn item that could not be taken off.
         planner.restore(before);
         result.refusal = QStringLiteral("надетые предметы не сняты");
+        return result;
+    }
+    if (const auto fault = distributionFault(planner.state().points, plan)) {
+        planner.restore(before);
+        result.refusal = *fault;
         return result;
     }
     distribute(planner, plan);

@@ -40,4 +40,9 @@ struct PlannerState {
     bool operator==(const PlannerState &) const = default;
 };
 
+// The table the item worn in `slot` comes from: the off-hand's follows what it holds.
+inline Category wornCategory(const PlannerState &state, Slot slot) {
+    return slot == Slot::OffHand ? offHandCategory(state.offHandKind) : slotInfo(slot).category;
+}
+
 }  // namespace veldora

@@ -1,5 +1,6 @@
 #include "app/PlayerFolder.h"
 
+#include "catalogue/CatalogueLoader.h"
 #include "catalogue/FileErrorText.h"
 #include "catalogue/ProgramFiles.h"
 
@@ -16,6 +17,8 @@ namespace {
 
 const char *const kSampleFolders[] = {"../share/veldora/program", "../program"};
 
+bool holdsDatabase(const QString &folder) { return QFileInfo(catalogueDatabasePath(folder)).isFile(); }
+
 }  // namespace
 
 QString playerProgramFolder(const QString &home) { return home + QStringLiteral("/Вельдора"); }
@@ -23,7 +26,7 @@ QString playerProgramFolder(const QString &home) { return home + QStringLiteral(
 QString installedSampleFolder(const QString &programDir) {
     for (const char *relative : kSampleFolders) {
         const QString candidate = QDir::cleanPath(programDir + QLatin1Char('/') + QLatin1String(relative));
-        if (storedFileExists(candidate, QStringLiteral("base/main.mdb"))) return candidate;
+        if (holdsDatabase(candidate)) return candidate;
     }
     return {};
 }
@@ -64,7 +67,7 @@ FolderChoice chooseProgramFolder(const QStringList &arguments, const QString &wo
                                  const QString &programDir) {
     if (!arguments.contains(kFromMenuSwitch)) return {workingFolder, {}};
     const QString folder = playerProgramFolder(home);
-    if (storedFileExists(folder, QStringLiteral("base/main.mdb"))) return {folder, {}};
+    if (holdsDatabase(folder)) return {folder, {}};
     const QString sample = installedSampleFolder(programDir);
     if (sample.isEmpty())
         return {folder, QStringLiteral("Папка программы «%1» не создана: не найден образец, который устанавливается "

@@ -63,34 +63,23 @@ bool UndoHistory::perform(const QString &label, const std::function<void()> &act
 QString UndoHistory::undoLabel() const { return undo_.empty() ? QString() : undo_.back().label; }
 QString UndoHistory::redoLabel() const { return redo_.empty() ? QString() : redo_.back().label; }
 
-void UndoHistory::putBack(Step &from, std::deque<Step> &to) {
+bool UndoHistory::putBack(std::deque<Step> &from, std::deque<Step> &to) {
+    if (from.empty()) return false;
+    Step step = std::move(from.back());
+    from.pop_back();
     const PlannerState &now = planner_.state();
-    PlannerState state = std::move(from.state);
+    PlannerState state = std::move(step.state);
     keepCurrentSettings(state, now);
-    to.push_back({std::move(from.label), now, position_});
-    position_ = from.position;
+    to.push_back({std::move(step.label), now, position_});
+    position_ = step.position;
     planner_.restore(std::move(state));
-}
-
-bool UndoHistory::undo() {
-    if (undo_.empty()) return false;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    putBack(step, redo_);
     remember();
     emit changed();
     return true;
 }
 
-bool UndoHistory::redo() {
-    if (redo_.empty()) return false;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    putBack(step, undo_);
-    remember();
-    emit changed();
-    return true;
-}
+bool UndoHistory::undo() { return putBack(undo_, redo_); }
+bool UndoHistory::redo() { return putBack(redo_, undo_); }
 
 void UndoHistory::clear() {
     undo_.clear();

@@ -57,6 +57,8 @@ public:
 
     // Whether the planner's character or outfit changed since the last step,
     // undo or redo without going through perform (a path that bypasses the history).
+    // Only the tests ask, after each window action; the snapshot it needs is cheap
+    // since the catalogue's rows are shared.
     bool hasUnrecordedChange() const;
 
 signals:
@@ -70,14 +72,15 @@ private:
         quint64 position;  // which state this is, for the unsaved mark
     };
 
-    void putBack(Step &from, std::deque<Step> &to);
+    // Takes the last step of `from` back and keeps the state it replaces in `to`.
+    bool putBack(std::deque<Step> &from, std::deque<Step> &to);
     void remember();
 
     Planner &planner_;
     int limit_;
     std::deque<Step> undo_;  // oldest first
     std::deque<Step> redo_;  // next to redo last
-    PlannerState last_;      // the state after the last step, undo or redo
+    PlannerState last_;      // the state after the last step, undo or redo: for hasUnrecordedChange
     quint64 position_ = 0;
     quint64 nextPosition_ = 1;
     quint64 cleanPosition_ = 0;

@@ -2,11 +2,9 @@
 
 namespace veldora {
 
-namespace {
 qint64 ownPlusItems(const CharacterSheet &s, int row) {
     return s.value(kPointRows[row].own) + s.value(kPointRows[row].items);
 }
-}  // namespace
 
 void updateTotals(CharacterSheet &sheet) {
     for (const PointRow &row : kPointRows) {

@@ -9,6 +9,9 @@ namespace veldora {
 // Each reads the labels it needs and writes its results back, like the window's
 // own procedures; the planner calls them in the order of the recompute chain.
 
+// What the requirement check counts for a point row: its own value and what items add.
+qint64 ownPlusItems(const CharacterSheet &sheet, int row);
+
 // Set-bonus columns and totals of the three point tables.
 void updateTotals(CharacterSheet &sheet);
 

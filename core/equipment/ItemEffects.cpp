@@ -51,9 +51,6 @@ const std::array<ItemEffect, kItemEffectCount> kItemEffects = {{
 }};
 // clang-format on
 
-namespace {
-
-// Point row whose item label each ItemTotal effect feeds, by effect index.
 const std::array<int, kItemEffectCount> &effectPointRows() {
     static const std::array<int, kItemEffectCount> rows = [] {
         std::array<int, kItemEffectCount> r{};
@@ -66,6 +63,8 @@ const std::array<int, kItemEffectCount> &effectPointRows() {
     }();
     return rows;
 }
+
+namespace {
 
 QString fieldName(int column) {
     for (const ItemColumn &c : kItemColumns)
@@ -122,20 +121,6 @@ QString itemFaultReason(const ItemFault &fault) {
 
 QString itemFaultMessage(const QString &itemName, const ItemFault &fault) {
     return QStringLiteral("Предмет «%1» не надет: %2.").arg(itemName, itemFaultReason(fault));
-}
-
-bool meetsRequirements(const ItemValues &item, const CharacterSheet &sheet, qint64 level) {
-    for (const RequirementColumn &c : kRequirementColumns) {
-        if (c.itemColumn == 0) continue;
-        const qint64 required = item.requirements[c.column];
-        if (c.pointRow < 0) {
-            if (required > level) return false;
-            continue;
-        }
-        const PointRow &row = kPointRows[c.pointRow];
-        if (sheet.value(row.own) + sheet.value(row.items) < required) return false;
-    }
-    return true;
 }
 
 void applyItemValues(CharacterSheet &sheet, ItemBonusTotals &totals, const ItemValues &item, int sign) {

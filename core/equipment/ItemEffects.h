@@ -26,6 +26,10 @@ constexpr int kItemEffectCount = 90;
 // In the order in which equipping adds them.
 extern const std::array<ItemEffect, kItemEffectCount> kItemEffects;
 
+// Point row whose item label each ItemTotal effect feeds, by effect index; -1 for
+// the other kinds.
+const std::array<int, kItemEffectCount> &effectPointRows();
+
 // What the worn items add to the character's own values, by point row (0..25).
 // Здоровье and Мана have no item column and stay 0.
 struct ItemBonusTotals {
@@ -57,10 +61,6 @@ std::variant<ItemValues, ItemFault> readItem(const CategoryTable &table, int row
 QString itemFaultReason(const ItemFault &fault);
 // "Предмет «…» не надет: …".
 QString itemFaultMessage(const QString &itemName, const ItemFault &fault);
-
-// Level first, then every characteristic and school against own + item values;
-// the item's own bonuses are not counted since they are not added yet.
-bool meetsRequirements(const ItemValues &item, const CharacterSheet &sheet, qint64 level);
 
 // Adds (sign +1) or subtracts (sign −1) the item's price and columns.
 void applyItemValues(CharacterSheet &sheet, ItemBonusTotals &totals, const ItemValues &item, int sign);

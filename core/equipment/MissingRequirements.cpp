@@ -1,5 +1,6 @@
 #include "equipment/MissingRequirements.h"
 
+#include "character/SheetRules.h"
 #include "equipment/RequirementTable.h"
 
 #include <QStringList>
@@ -42,23 +43,28 @@ bool MissingRequirements::pointsSuffice() const {
     return true;
 }
 
-MissingRequirements missingRequirements(const ItemValues &item, const CharacterSheet &sheet,
-                                        const PointState &points) {
+MissingRequirements missingRequirements(const ItemValues &item, const PointRowValues &have, qint64 level) {
     MissingRequirements m;
-    m.free = points.free;
     for (const RequirementColumn &c : kRequirementColumns) {
         if (c.itemColumn == 0) continue;
         const qint64 required = item.requirements[c.column];
         if (c.pointRow < 0) {
-            if (required > points.level) m.unmet.append({c.column, c.itemColumn, required, points.level});
+            if (required > level) m.unmet.append({c.column, c.itemColumn, required, level});
             continue;
         }
-        const PointRow &row = kPointRows[c.pointRow];
-        const qint64 have = sheet.value(row.own) + sheet.value(row.items);
-        if (have >= required) continue;
-        m.unmet.append({c.column, c.itemColumn, required, have});
-        m.needed[pointTableIndex(row.table)] += required - have;
+        if (have[c.pointRow] >= required) continue;
+        m.unmet.append({c.column, c.itemColumn, required, have[c.pointRow]});
+        m.needed[pointTableIndex(kPointRows[c.pointRow].table)] += required - have[c.pointRow];
     }
+    return m;
+}
+
+MissingRequirements missingRequirements(const ItemValues &item, const CharacterSheet &sheet,
+                                        const PointState &points) {
+    PointRowValues have{};
+    for (int r = 0; r < kPointRowCount; ++r) have[r] = ownPlusItems(sheet, r);
+    MissingRequirements m = missingRequirements(item, have, points.level);
+    m.free = points.free;
     return m;
 }
 

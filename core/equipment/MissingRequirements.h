@@ -40,8 +40,13 @@ struct MissingRequirements {
     bool operator==(const MissingRequirements &) const = default;
 };
 
+// Own value + items of every point row (0..25).
+using PointRowValues = std::array<qint64, kPointRowCount>;
+
 MissingRequirements missingRequirements(const ItemValues &item, const CharacterSheet &sheet,
                                         const PointState &points);
+// The same check against values given row by row; `free` is left 0.
+MissingRequirements missingRequirements(const ItemValues &item, const PointRowValues &have, qint64 level);
 
 // "не хватает 3".
 QString missingNote(qint64 amount);

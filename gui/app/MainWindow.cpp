@@ -542,7 +542,7 @@ void MainWindow::showWornItemInfo(Slot s) {
     info_->move(at.left, at.top);
     info_->show();
     info_->raise();
-    const Category c = s == Slot::OffHand ? offHandCategory(planner_.state().offHandKind) : info.category;
+    const Category c = wornCategory(planner_.state(), s);
     info_->setInfo(buildItemInfo(planner_.state().catalogue.table(c), planner_.state().slot(s).row,
                                  InfoSource::WornItem));
     if (addWornInfo_) addWornInfo_(*info_, s);

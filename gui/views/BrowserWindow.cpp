@@ -5,6 +5,7 @@
 #include "art/Fonts.h"
 #include "views/InfoPanel.h"
 #include "catalogue/ProgramFiles.h"
+#include "equipment/ItemEffects.h"
 
 #include <QHideEvent>
 #include <QFileInfo>
@@ -33,21 +34,18 @@ QPixmap PictureLoader::readFile(const QString &path) {
 }
 
 QPixmap PictureLoader::load(const QString &fileCell) {
-    // Catalogues written on Windows may separate folders with backslashes and
-    // name files in another letter case.
     const QString relative = normalizedStoredPath(fileCell);
     const auto found = files_.constFind(relative);
     if (found != files_.constEnd()) return *found;
-    QPixmap pix;
-    // The folder img may differ in letter case too.
-    const QString stored = QStringLiteral("img/") + relative;
-    if (!relative.isEmpty() && storedFileExists(programFolder_, stored))
-        pix = readFile(resolveStoredPath(programFolder_, stored));
+    // The picture a slot would show; an item without one gets the no-image path.
+    const QString noImagePath = itemPicturePath(programFolder_, QString());
+    const QString path = itemPicturePath(programFolder_, relative);
+    // A file that is there but cannot be read shows the no-image picture as well.
+    QPixmap pix = path == noImagePath ? QPixmap() : readFile(path);
     if (pix.isNull()) {
         if (!noImageRead_) {
             noImageRead_ = true;
-            const QString fallback = resolveStoredPath(programFolder_, QStringLiteral("img/no_image.bmp"));
-            if (QFileInfo(fallback).isFile()) noImage_ = readFile(fallback);
+            if (QFileInfo(noImagePath).isFile()) noImage_ = readFile(noImagePath);
         }
         pix = noImage_;
     }
@@ -150,9 +148,8 @@ void CatalogueGrid::paintEvent(QPaintEvent *event) {
     }
 }
 
-void CatalogueGrid::mouseMoveEvent(QMouseEvent *event) {
-    pointer_ = event->globalPosition();
-    const int row = rowAt(event->position().toPoint());
+void CatalogueGrid::hoverAt(const QPoint &pos) {
+    const int row = rowAt(pos);
     setCursor(row ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (row)
         emit pictureHovered(tab_, row);
@@ -160,15 +157,14 @@ void CatalogueGrid::mouseMoveEvent(QMouseEvent *event) {
         emit freeAreaHovered();
 }
 
+void CatalogueGrid::mouseMoveEvent(QMouseEvent *event) {
+    pointer_ = event->globalPosition();
+    hoverAt(event->position().toPoint());
+}
+
 void CatalogueGrid::pointerScrolled() {
-    if (!pointer_) return;
     // The panel and the next click must both mean the picture now under the pointer.
-    const int row = rowAt(mapFromGlobal(*pointer_).toPoint());
-    setCursor(row ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (row)
-        emit pictureHovered(tab_, row);
-    else
-        emit freeAreaHovered();
+    if (pointer_) hoverAt(mapFromGlobal(*pointer_).toPoint());
 }
 
 void CatalogueGrid::mouseReleaseEvent(QMouseEvent *event) {

@@ -91,6 +91,8 @@ protected:
 
 private:
     void layOut();
+    // The cursor and the hover signal for the pointer at `pos`.
+    void hoverAt(const QPoint &pos);
 
     int tab_;
     BrowserTabLayout layout_;

@@ -39,8 +39,8 @@ std::vector<QVector<QString>> wornCells(const PlannerState &s) {
     for (const SlotInfo &slot : kSlots) {
         QVector<QString> cells;
         if (const int row = s.slot(slot.slot).row) {
-            const Category c = slot.slot == Slot::OffHand ? offHandCategory(s.offHandKind) : slot.category;
-            for (int col = 0; col < kItemColumnCount; ++col) cells.append(s.catalogue.table(c).cell(col, row));
+            for (int col = 0; col < kItemColumnCount; ++col)
+                cells.append(s.catalogue.table(wornCategory(s, slot.slot)).cell(col, row));
         }
         worn.push_back(cells);
     }

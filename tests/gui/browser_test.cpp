@@ -76,6 +76,10 @@ TEST(PictureLoader, FitsLargePicturesKeepsSmallOnesAndFallsBackToNoImage) {
     broken.write("not a picture");
     broken.close();
     EXPECT_EQ(loader.load(QStringLiteral("broken.jpg")).toImage().pixelColor(1, 1), QColor(Qt::green));
+    // Found where a worn slot finds it: below the program folder itself, as custom items keep theirs.
+    QDir().mkpath(folder.dir.path() + QStringLiteral("/DataObject/img"));
+    filled(10, 10, Qt::magenta).save(folder.dir.path() + QStringLiteral("/DataObject/img/own.png"));
+    EXPECT_EQ(loader.load(QStringLiteral("DataObject\\img\\own.png")).toImage().pixelColor(1, 1), QColor(Qt::magenta));
 
     // Without the fallback file the picture stays empty.
     QTemporaryDir bare;
