@@ -10,7 +10,6 @@
 #include "art/Labels.h"
 #include "crafting/ForgeArt.h"
 
-#include <QImageReader>
 #include <QLabel>
 
 namespace veldora {
@@ -166,10 +165,10 @@ void ForgeWindow::syncFromForge() {
 void ForgeWindow::chooseEntry(const ForgeMenuEntry &entry) {
     if (!chooseForgeEntry(planner_, forge_, entry)) return;
     // The item's picture as the slot shows it, fitted into the picture box.
-    QImage image = forge_.picture.isEmpty() ? QImage() : QImageReader(forge_.picture).read();
-    if (image.width() > kPictureBox || image.height() > kPictureBox)
-        image = image.scaled(kPictureBox, kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    picture_->setPixmap(QPixmap::fromImage(image));
+    QPixmap picture = forge_.picture.isEmpty() ? QPixmap() : main_.slotPixmap(forge_.picture);
+    if (picture.width() > kPictureBox || picture.height() > kPictureBox)
+        picture = picture.scaled(kPictureBox, kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture_->setPixmap(picture);
     syncFromForge();
     bringToFront(this);
 }
