@@ -1,25 +1,17 @@
 #include "views/ChoiceText.h"
 
-#include <QStringList>
-
 namespace veldora {
 
-ChoiceText buildChoiceText(const ItemInfoText &info, const CategoryTable &table, int row, InfoSource source,
-                           const ItemChoice &choice) {
+ChoiceText buildChoiceText(const ItemInfoText &info, const ItemChoice &choice) {
     ChoiceText text;
     if (choice.missing && !choice.missing->met()) {
         const MissingRequirements &missing = *choice.missing;
-        const QVector<int> columns = requirementLineColumns(table, row, source);
-        QStringList lines = info.requirements.split(QLatin1Char('\r'));
-        lines.removeLast();  // every line ends with a carriage return
-        for (int i = 0; i < lines.size(); ++i) {
-            const UnmetRequirement *unmet = i < columns.size() ? missing.find(columns[i]) : nullptr;
-            if (unmet)
-                text.requirements.append({lines[i] + QStringLiteral(" (") + missingNote(unmet->missing()) +
-                                              QLatin1Char(')'),
-                                          Tone::Unmet});
+        for (const RequirementLine &line : info.requirementLines) {
+            if (const UnmetRequirement *unmet = missing.find(line.column))
+                text.requirements.append(
+                    {line.text + QStringLiteral(" (") + missingNote(unmet->missing()) + QLatin1Char(')'), Tone::Unmet});
             else
-                text.requirements.append({lines[i], Tone::Plain});
+                text.requirements.append({line.text, Tone::Plain});
         }
         if (const qint64 level = missing.levelAbove()) text.summary.append({wearableFromLevelLine(level), Tone::Unmet});
         if (missing.pointsMatter())

@@ -36,7 +36,6 @@ struct ChoiceText {
     bool operator==(const ChoiceText &) const = default;
 };
 
-ChoiceText buildChoiceText(const ItemInfoText &info, const CategoryTable &table, int row, InfoSource source,
-                           const ItemChoice &choice);
+ChoiceText buildChoiceText(const ItemInfoText &info, const ItemChoice &choice);
 
 }  // namespace veldora

@@ -187,34 +187,46 @@ bool isShown(Show show, const QString &cell) {
     return false;
 }
 
-template <size_t N>
-QString buildBlock(const InfoLine (&lines)[N], const CategoryTable &table, int row, InfoSource source) {
-    QString block;
+// Calls `shown(column, text)` for every line of the block the row shows, in order.
+template <size_t N, typename Shown>
+void forEachShownLine(const InfoLine (&lines)[N], const CategoryTable &table, int row, InfoSource source, Shown shown) {
     for (const InfoLine &line : lines) {
         if (line.wornOnly && source != InfoSource::WornItem) continue;
         const QString &cell = table.cellRef(line.column, row);
         if (!isShown(line.show, cell)) continue;
-        block += QString::fromUtf8(line.prefix);
-        if (line.withCell) block += line.show == Show::Price ? infoPriceText(cell) : cell;
-        block += QString::fromUtf8(line.suffix);
+        QString text = QString::fromUtf8(line.prefix);
+        if (line.withCell) text += line.show == Show::Price ? infoPriceText(cell) : cell;
+        text += QString::fromUtf8(line.suffix);
+        shown(line.column, text);
+    }
+}
+
+template <size_t N>
+QString buildBlock(const InfoLine (&lines)[N], const CategoryTable &table, int row, InfoSource source) {
+    QString block;
+    forEachShownLine(lines, table, row, source, [&block](int, const QString &text) {
+        block += text;
+        block += QChar(13);
+    });
+    return block;
+}
+
+QString joinedBlock(const QVector<RequirementLine> &lines) {
+    QString block;
+    for (const RequirementLine &line : lines) {
+        block += line.text;
         block += QChar(13);
     }
     return block;
 }
 
-template <size_t N>
-QVector<int> blockColumns(const InfoLine (&lines)[N], const CategoryTable &table, int row, InfoSource source) {
-    QVector<int> columns;
-    for (const InfoLine &line : lines)
-        if ((!line.wornOnly || source == InfoSource::WornItem) && isShown(line.show, table.cellRef(line.column, row)))
-            columns.append(line.column);
-    return columns;
-}
-
 }  // namespace
 
-QVector<int> requirementLineColumns(const CategoryTable &table, int row, InfoSource source) {
-    return blockColumns(kRequirementLines, table, row, source);
+QVector<RequirementLine> requirementLines(const CategoryTable &table, int row, InfoSource source) {
+    QVector<RequirementLine> shown;
+    forEachShownLine(kRequirementLines, table, row, source,
+                     [&shown](int column, const QString &text) { shown.append({column, text}); });
+    return shown;
 }
 
 QString infoPriceText(const QString &priceCell) {
@@ -229,7 +241,8 @@ ItemInfoText buildItemInfo(const CategoryTable &table, int row, InfoSource sourc
     info.head = buildBlock(kHeadLines, table, row, source);
     info.action = buildBlock(kActionLines, table, row, source);
     info.features = buildBlock(kFeatureLines, table, row, source);
-    info.requirements = buildBlock(kRequirementLines, table, row, source);
+    info.requirementLines = requirementLines(table, row, source);
+    info.requirements = joinedBlock(info.requirementLines);
     return info;
 }
 

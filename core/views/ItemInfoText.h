@@ -7,6 +7,13 @@
 
 namespace veldora {
 
+// A line of the "Требования:" block and the item column it shows.
+struct RequirementLine {
+    int column;
+    QString text;  // without the line break
+    bool operator==(const RequirementLine &) const = default;
+};
+
 // The text of the floating item information panel, built from one row of a
 // category table. Every value is shown exactly as its cell holds it; each line of
 // a block ends with a carriage return (the panel's line break).
@@ -16,6 +23,7 @@ struct ItemInfoText {
     QString action;        // Label_info2: the "Действие:" block
     QString features;      // Label_info4: the "Особенности:" block
     QString requirements;  // Label_info3: the "Требования:" block
+    QVector<RequirementLine> requirementLines;  // the same block line by line
 
     bool operator==(const ItemInfoText &) const = default;
 };
@@ -25,8 +33,8 @@ enum class InfoSource { WornItem, CatalogueItem };
 
 ItemInfoText buildItemInfo(const CategoryTable &table, int row, InfoSource source);
 
-// The item column each line of the "Требования:" block shows, line by line.
-QVector<int> requirementLineColumns(const CategoryTable &table, int row, InfoSource source);
+// The "Требования:" block line by line, as buildItemInfo joins it.
+QVector<RequirementLine> requirementLines(const CategoryTable &table, int row, InfoSource source);
 
 // "м150" -> "150 м.", "з12" -> "12 з.м.", "0" -> "0".
 QString infoPriceText(const QString &priceCell);

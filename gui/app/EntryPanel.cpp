@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "art/Artwork.h"
 #include "art/Fonts.h"
+#include "art/Labels.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,16 +15,8 @@ namespace veldora {
 namespace {
 
 QLabel *caption(QWidget *parent, const QString &name, const QString &text, QPoint at) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(verdanaFont(12));
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = placedLabel(parent, name, text, verdanaFont(12), at, QColor(60, 36, 18));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, QColor(60, 36, 18));
-    label->setPalette(pal);
-    label->adjustSize();
-    label->move(at);
     return label;
 }
 

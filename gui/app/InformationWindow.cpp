@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "art/Artwork.h"
 #include "art/Fonts.h"
+#include "art/Labels.h"
 #include "app/WindowPlatform.h"
 
 #include <QAction>
@@ -38,13 +39,7 @@ const Credit kCredits[] = {
 };
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QPoint at, const QFont &font) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->adjustSize();
-    label->move(at);
-    return label;
+    return placedLabel(parent, QString::fromLatin1(name), text, font, at);
 }
 
 void paintBanner(QPixmap &pix, const QColor &top, const QColor &bottom, const QString &text, int pixelSize,

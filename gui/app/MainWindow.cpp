@@ -12,6 +12,7 @@
 #include "catalogue/ProgramFiles.h"
 #include "art/Artwork.h"
 #include "art/Fonts.h"
+#include "art/Labels.h"
 #include "art/SheetLayout.h"
 #include "views/BrowserWindow.h"
 #include "views/InfoPanel.h"
@@ -143,13 +144,8 @@ QLabel *MainWindow::makeLabel(QWidget *parent, Lbl l, const QFont &font) {
 
 QLabel *MainWindow::makeCaption(QWidget *parent, const QString &name, const QString &text, const QFont &font,
                                 QPoint at) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = placedLabel(parent, name, text, font, at);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->adjustSize();
-    label->move(at);
     return label;
 }
 

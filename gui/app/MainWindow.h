@@ -50,6 +50,9 @@ protected:
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // A slot's picture file as the slot shows it, read once: a file that is no
+    // picture shows no_image.bmp.
+    QPixmap slotPixmap(const QString &path);
     static constexpr int kCanvasWidth = 1120;
 
     // Every change the player makes goes through `history`, one undo step each.
@@ -134,7 +137,6 @@ private:
     void catalogueClicked(int tab, int row);
     void applyCharacterEntry();
     void showHelp(const QString &text);
-    QPixmap slotPixmap(const QString &path);
     void afterPlannerCall();
     void perform(const QString &label, const std::function<void()> &action);
 

@@ -7,9 +7,9 @@
 #include "app/UndoHistory.h"
 #include "art/Artwork.h"
 #include "art/Fonts.h"
+#include "art/Labels.h"
 #include "crafting/ForgeArt.h"
 
-#include <QImageReader>
 #include <QLabel>
 
 namespace veldora {
@@ -40,21 +40,12 @@ constexpr Group kGroups[] = {
     {Material::Gold, nullptr, nullptr, nullptr},
 };
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, const QFont &font, QPoint at) {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFont(font);
-    l->setTextFormat(Qt::PlainText);
-    l->move(at);
-    l->adjustSize();
-    return l;
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QFont &font, QPoint at,
+              const QColor &colour = QColor()) {
+    return placedLabel(parent, QString::fromLatin1(name), text, font, at, colour);
 }
 
-void setText(QLabel *l, const QString &text) {
-    if (l->text() == text) return;
-    l->setText(text);
-    l->adjustSize();
-}
+constexpr auto setText = setLabelText;
 
 }  // namespace
 
@@ -81,15 +72,11 @@ void ForgeWindow::buildTop() {
     picture_->setAlignment(Qt::AlignCenter);
 
     const QFont caption = verdanaFont(12, true);
-    QLabel *unitsCaption = label(this, "Label2", QStringLiteral("Ещё ресурсов: "), caption, {128, 16});
-    units_ = label(this, "LabelResCount", QString(), caption, {128 + unitsCaption->width(), 16});
-    QLabel *countCaption = label(this, "Label41", QStringLiteral("Уровень ковки:"), caption, {128, 40});
-    forgeCount_ = label(this, "Label_count_kovka", QString(), caption, {128 + countCaption->width() + 4, 40});
-    for (QLabel *l : {unitsCaption, units_, countCaption, forgeCount_}) {
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, QColor(255, 244, 224));
-        l->setPalette(pal);
-    }
+    const QColor light(255, 244, 224);
+    QLabel *unitsCaption = label(this, "Label2", QStringLiteral("Ещё ресурсов: "), caption, {128, 16}, light);
+    units_ = label(this, "LabelResCount", QString(), caption, {128 + unitsCaption->width(), 16}, light);
+    QLabel *countCaption = label(this, "Label41", QStringLiteral("Уровень ковки:"), caption, {128, 40}, light);
+    forgeCount_ = label(this, "Label_count_kovka", QString(), caption, {128 + countCaption->width() + 4, 40}, light);
 
     auto *help = new PictureButton(this);
     help->setObjectName(QStringLiteral("Image2"));
@@ -178,10 +165,10 @@ void ForgeWindow::syncFromForge() {
 void ForgeWindow::chooseEntry(const ForgeMenuEntry &entry) {
     if (!chooseForgeEntry(planner_, forge_, entry)) return;
     // The item's picture as the slot shows it, fitted into the picture box.
-    QImage image = forge_.picture.isEmpty() ? QImage() : QImageReader(forge_.picture).read();
-    if (image.width() > kPictureBox || image.height() > kPictureBox)
-        image = image.scaled(kPictureBox, kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    picture_->setPixmap(QPixmap::fromImage(image));
+    QPixmap picture = forge_.picture.isEmpty() ? QPixmap() : main_.slotPixmap(forge_.picture);
+    if (picture.width() > kPictureBox || picture.height() > kPictureBox)
+        picture = picture.scaled(kPictureBox, kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture_->setPixmap(picture);
     syncFromForge();
     bringToFront(this);
 }

@@ -3,7 +3,9 @@
 #include "app/ActionLabels.h"
 #include "app/Planner.h"
 #include "app/UndoHistory.h"
+#include "art/Artwork.h"
 #include "art/Fonts.h"
+#include "art/Labels.h"
 #include "customitems/CustomItemArt.h"
 #include "customitems/EquipCustomItem.h"
 #include "app/WindowPlatform.h"
@@ -60,7 +62,7 @@ ItemCardWindow::ItemCardWindow(UndoHistory &history, const CustomItemStore &stor
     setObjectName(QStringLiteral("TForm20"));
     setWindowTitle(QStringLiteral("Предмет"));
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(244, 205, 166));
+    pal.setColor(QPalette::Window, art::windowColour());
     setPalette(pal);
     setAutoFillBackground(true);
     setFixedSize(kClientWidth, kStartHeight);
@@ -140,16 +142,7 @@ ItemCardWindow::ItemCardWindow(UndoHistory &history, const CustomItemStore &stor
 
 QLabel *ItemCardWindow::label(QWidget *parent, const QString &name, const QString &text, const QFont &font, QPoint at,
                               const QColor &colour) {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(font);
-    l->setTextFormat(Qt::PlainText);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->adjustSize();
-    l->move(at);
-    return l;
+    return placedLabel(parent, name, text, font, at, colour);
 }
 
 bool ItemCardWindow::openFor(const CustomItemEntry &entry) {
@@ -168,10 +161,7 @@ bool ItemCardWindow::openFor(const CustomItemEntry &entry) {
 }
 
 void ItemCardWindow::place() {
-    const auto setText = [](QLabel *l, const QString &text) {
-        l->setText(text);
-        l->adjustSize();
-    };
+    constexpr auto setText = setLabelText;
     setText(type_, card_.type);
     const QVector<int> typeLefts = typeBarLefts(card_.type, {typeConst_->width(), type_->width()});
     typeConst_->move(typeLefts[0], typeConst_->y());

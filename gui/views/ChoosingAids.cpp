@@ -1,6 +1,5 @@
 #include "views/ChoosingAids.h"
 
-#include "app/CatalogueTabs.h"
 #include "app/MainWindow.h"
 #include "app/Planner.h"
 #include "character/SheetMarks.h"
@@ -73,19 +72,13 @@ void ChoosingAids::setShowChanges(bool on) {
 
 void ChoosingAids::addToCatalogueInfo(InfoPanel &panel, int tab, int row) {
     if (!showChanges_) return;
-    const CategoryTable &table = planner_.state().catalogue.table(kCatalogueTabs[tab].category);
-    panel.setChoice(buildChoiceText(buildItemInfo(table, row, InfoSource::CatalogueItem), table, row,
-                                    InfoSource::CatalogueItem, advisor_.catalogueItem(tab, row)));
+    panel.setChoice(buildChoiceText(panel.info(), advisor_.catalogueItem(tab, row)));
 }
 
 void ChoosingAids::addToWornInfo(InfoPanel &panel, Slot slot) {
     if (!showChanges_) return;
-    const PlannerState &s = planner_.state();
-    const CategoryTable &table = s.catalogue.table(planner_.slotCategory(slot));
-    const int row = s.slot(slot).row;
     // Placed beside its slot already: it may reach down to the end of the window's content.
-    panel.setChoice(buildChoiceText(buildItemInfo(table, row, InfoSource::WornItem), table, row, InfoSource::WornItem,
-                                    advisor_.wornItem(slot)),
+    panel.setChoice(buildChoiceText(panel.info(), advisor_.wornItem(slot)),
                     std::min(InfoPanel::kMaxChoiceHeight, main_.canvas()->height() - panel.y()));
 }
 

@@ -92,10 +92,11 @@ QLabel *InfoPanel::addLabel(const char *objectName, const QFont &font, const QCo
     return label;
 }
 
-QSize InfoPanel::blockSize(QLabel *label, const QString &text) {
-    // Measuring a block lays its text out, the costly part of a hover; the same
-    // texts come back as the pointer moves over the pictures, so their sizes are kept.
-    QHash<QString, QSize> &sizes = blockSizes_[label];
+namespace {
+
+// Measuring a block lays its text out, the costly part of a hover; the same
+// texts come back as the pointer moves over the pictures, so their sizes are kept.
+QSize keptSize(QHash<QString, QSize> &sizes, QLabel *label, const QString &text) {
     if (sizes.size() > 4096) sizes.clear();
     auto found = sizes.constFind(text);
     if (found != sizes.constEnd()) return *found;
@@ -103,7 +104,12 @@ QSize InfoPanel::blockSize(QLabel *label, const QString &text) {
     return *sizes.insert(text, label->size());
 }
 
+}  // namespace
+
+QSize InfoPanel::blockSize(QLabel *label, const QString &text) { return keptSize(blockSizes_[label], label, text); }
+
 void InfoPanel::setInfo(const ItemInfoText &info) {
+    info_ = info;
     // An empty block takes no room, so the next caption follows its own caption.
     auto setBlock = [this](QLabel *label, const QString &text) {
         label->setText(text);
@@ -123,7 +129,11 @@ void InfoPanel::setInfo(const ItemInfoText &info) {
     setBlock(features_, blockToLabelText(info.features));
     requirementsCaption_->move(requirementsCaption_->x(), below(features_));
     requirements_->move(requirements_->x(), below(requirementsCaption_));
-    requirements_->setTextFormat(Qt::PlainText);
+    if (requirements_->textFormat() != Qt::PlainText) {
+        // Switching the format sets the old text again in the new one: clear it first.
+        requirements_->clear();
+        requirements_->setTextFormat(Qt::PlainText);
+    }
     setBlock(requirements_, blockToLabelText(info.requirements));
     changesCaption_->hide();
     changesCaption_->clear();
@@ -139,9 +149,10 @@ void InfoPanel::setChoice(const ChoiceText &choice, int maxHeight) {
     constexpr int kLinesLeft = 6;
     const int width = kWidth - kLinesLeft - 6;
     if (!choice.requirements.isEmpty()) {
+        const QString html = toneLinesHtml(choice.requirements);
         requirements_->setTextFormat(Qt::RichText);
-        requirements_->setText(toneLinesHtml(choice.requirements));
-        requirements_->adjustSize();
+        requirements_->setText(html);
+        requirements_->resize(keptSize(markedRequirementSizes_, requirements_, html));
     }
     int bottom = below(requirements_);
     if (!choice.summary.isEmpty()) {

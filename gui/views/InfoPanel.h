@@ -35,6 +35,8 @@ public:
     static constexpr int kMaxChoiceHeight = 570;
 
     QLabel *nameLabel() const { return name_; }
+    // What setInfo was last given: the additions build on it instead of anew.
+    const ItemInfoText &info() const { return info_; }
 
 protected:
     // The pointer over the panel itself hides it.
@@ -56,6 +58,8 @@ private:
     QLabel *changesCaption_;
     ToneLinesView *changes_;
     QHash<QLabel *, QHash<QString, QSize>> blockSizes_;
+    QHash<QString, QSize> markedRequirementSizes_;  // the rich text setChoice puts in requirements_
+    ItemInfoText info_;
 };
 
 // A text of lines in their tones for a rich-text label, every line escaped.

@@ -64,7 +64,7 @@ int bottom(const QWidget *w) { return w->y() + w->height(); }
 TEST(InfoPanelChoice, AddedBlocksStackUnderTheRequirementsAndSetInfoTakesThemAway) {
     QWidget window;
     InfoPanel panel(&window);
-    ItemInfoText info{t("Шлем"), t("Масса: 1\r"), t("Уворот: 5\r"), t("Ремонт: Да\r"), t("Уровень: 20\rЛовкость: 35\r")};
+    ItemInfoText info{t("Шлем"), t("Масса: 1\r"), t("Уворот: 5\r"), t("Ремонт: Да\r"), t("Уровень: 20\rЛовкость: 35\r"), {}};
     panel.setInfo(info);
     const int plainHeight = panel.height();
     auto *req = named<QLabel>(&panel, QStringLiteral("Label_info3"));

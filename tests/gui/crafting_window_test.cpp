@@ -5,9 +5,11 @@
 #include "app/Planner.h"
 #include "crafting/Enchanting.h"
 #include "crafting/ForgeWindow.h"
+#include "equipment/ItemEffects.h"
 #include "views/InfoPanel.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -86,6 +88,26 @@ TEST(ForgeWindow, APlayerForgesTheWornHelmetWhileTheMainWindowStaysInUse) {
 
     test::hover(main->slotPicture(Slot::Helmet), QPoint(5, 5));
     EXPECT_TRUE(text(main->infoPanel(), "Label_info4").contains(QStringLiteral("Предмет закован: х1")));
+}
+
+TEST(ForgeWindow, AWornPictureThatIsNoPictureShowsTheSlotsFallback) {
+    START_ON_SAMPLE(t);
+    MainWindow *main = t->program->mainWindow.get();
+    const QString name = QStringLiteral("Шлем хитрости");
+    const CategoryTable &table = t->program->planner->state().catalogue.table(Category::Helmets);
+    int row = 1;
+    while (row < table.rowCount() && table.cell(col::Name, row) != name) ++row;
+    QFile picture(itemPicturePath(t->folder, table.cell(col::File, row)));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    picture.write("no picture");
+    picture.close();
+    wear(*t, Category::Helmets, name);
+
+    trigger(main, "N211");
+    auto *forge = named<ForgeWindow>(main, QStringLiteral("TFormKuzn"));
+    const QPixmap forged = named<QLabel>(forge, QStringLiteral("Image1"))->pixmap();
+    ASSERT_FALSE(forged.isNull());
+    EXPECT_EQ(forged.toImage(), main->slotPicture(Slot::Helmet)->pixmap().toImage());
 }
 
 TEST(CraftingMenus, EnchantingIsBuiltFromTheTableAndAnEntryEnchantsTheWornItem) {

@@ -65,7 +65,7 @@ TEST(InfoPanel, ThePointerOverThePanelHidesIt) {
     window.resize(400, 400);
     InfoPanel panel(&window);
     window.show();
-    panel.setInfo(ItemInfoText{QStringLiteral("Кольцо"), QStringLiteral("Масса: 1\r"), {}, {}, {}});
+    panel.setInfo(ItemInfoText{QStringLiteral("Кольцо"), QStringLiteral("Масса: 1\r"), {}, {}, {}, {}});
     panel.show();
     ASSERT_TRUE(panel.isVisible());
     test::hover(&panel, QPoint(50, 10));

@@ -55,7 +55,7 @@ TEST(ChoiceText, MarksThePanelsOwnRequirementLinesAndListsTheChanges) {
     choice.changes = {{QString(), {{t("Сила"), t("+2"), Trend::Gain}}},
                       {t("Бонус за комплект"), {{t("Комплект «Ангела»"), t("потерян"), Trend::Loss}}}};
 
-    const ChoiceText text = buildChoiceText(info, table, row, InfoSource::CatalogueItem, choice);
+    const ChoiceText text = buildChoiceText(info, choice);
     EXPECT_EQ(text.requirements, (QVector<ToneLine>{{t("Уровень: 3 (не хватает 2)"), Tone::Unmet},
                                                     {t("Сила: 3"), Tone::Plain},
                                                     {t("Склонность: Свет"), Tone::Plain},
@@ -73,7 +73,7 @@ TEST(ChoiceText, MarksThePanelsOwnRequirementLinesAndListsTheChanges) {
     choice.missing->needed = {};
     choice.changes.clear();
     choice.note = t("Все слоты для колец заняты.");
-    const ChoiceText met = buildChoiceText(info, table, row, InfoSource::CatalogueItem, choice);
+    const ChoiceText met = buildChoiceText(info, choice);
     EXPECT_TRUE(met.requirements.isEmpty());
     EXPECT_TRUE(met.summary.isEmpty());
     EXPECT_EQ(met.changes, (QVector<ToneLine>{{t("Все слоты для колец заняты."), Tone::Plain}}));

@@ -90,8 +90,15 @@ TEST(ItemInfoText, RequirementsSkipZerosAndShowOnlyRealSexes) {
     EXPECT_EQ(buildItemInfo(t, 1, InfoSource::CatalogueItem).requirements,
               QStringLiteral("Сила: 10") + cr + QStringLiteral("Склонность: Свет") + cr + QStringLiteral("Магия Тьмв: 5") +
                   cr + QStringLiteral("Пол: М") + cr);
+    // The same lines with the column each shows, which marks what the character lacks.
+    EXPECT_EQ(buildItemInfo(t, 1, InfoSource::CatalogueItem).requirementLines,
+              (QVector<RequirementLine>{{col::ReqStrength, QStringLiteral("Сила: 10")},
+                                        {col::ReqAlignment, QStringLiteral("Склонность: Свет")},
+                                        {83, QStringLiteral("Магия Тьмв: 5")},
+                                        {col::Sex, QStringLiteral("Пол: М")}}));
     t.setCell(col::Sex, 1, QStringLiteral("0"));
     EXPECT_FALSE(buildItemInfo(t, 1, InfoSource::CatalogueItem).requirements.contains(QStringLiteral("Пол")));
+    EXPECT_EQ(requirementLines(t, 1, InfoSource::CatalogueItem).size(), 3);
 }
 
 TEST(ItemInfoText, PanelPlacement) {
