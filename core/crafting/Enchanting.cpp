@@ -58,10 +58,9 @@ EnchantResult enchantWornItem(Planner &planner, const Enchantment &e) {
     cells[col::EnchantColumn] = QString::number(e.column);
     cells[col::EnchantAmount] = QString::number(e.bonus);
 
-    const auto copy = appendWornCopy(planner, *worn, cells, kNotEnchanted);
-    if (!copy) return EnchantResult::Refused;
+    if (!wearWornCopy(planner, *worn, cells, kNotEnchanted)) return EnchantResult::Refused;
     planner.message(QString::fromUtf8(reEnchanting ? kReEnchantedMessage : kEnchantedMessage));
-    return putCopyOn(planner, *worn, *copy) ? EnchantResult::Enchanted : EnchantResult::Refused;
+    return EnchantResult::Enchanted;
 }
 
 }  // namespace veldora

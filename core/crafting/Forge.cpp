@@ -130,8 +130,7 @@ ForgeResult applyForge(Planner &planner, const Forge &forge) {
             return ForgeResult::Refused;
         }
     }
-    const auto copy = appendWornCopy(planner, worn, cells, kNotForged);
-    if (!copy || !putCopyOn(planner, worn, *copy)) return ForgeResult::Refused;
+    if (!wearWornCopy(planner, worn, cells, kNotForged)) return ForgeResult::Refused;
     planner.message(QString::fromUtf8(kForgedMessage));
     return ForgeResult::Forged;
 }

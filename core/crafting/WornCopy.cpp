@@ -57,30 +57,12 @@ QString craftingRefusal(const QString &itemName, const QString &refusal, const Q
     return QStringLiteral("Предмет «%1» %2: %3.").arg(itemName, refusal, reason);
 }
 
-std::optional<int> appendWornCopy(Planner &planner, const WornItem &worn, const QVector<QString> &cells,
-                                  const QString &refusal) {
-    const CategoryTable &table = planner.state().catalogue.table(worn.table);
-    const QString name = table.cell(col::Name, worn.row);
-    auto read = readItem(table, worn.row);
-    if (const auto *fault = std::get_if<ItemFault>(&read)) {
-        planner.message(craftingRefusal(name, refusal, itemFaultReason(*fault)));
-        return std::nullopt;
-    }
-    const auto row = planner.appendRow(worn.table, cells);
-    if (!row)
-        planner.message(craftingRefusal(
-            name, refusal,
-            QStringLiteral("в таблице «%1» нет свободной строки (в ней уже %2 предметов)")
-                .arg(categoryTypeValue(worn.table))
-                .arg(CategoryTable::kMaxItemRows)));
-    return row;
-}
-
-bool putCopyOn(Planner &planner, const WornItem &worn, int copyRow) {
+bool wearWornCopy(Planner &planner, const WornItem &worn, const QVector<QString> &cells, const QString &refusal) {
     // The slot's set name, not the row's: a ring that a preset counts in its set
     // stays in it once forged or enchanted, so the set bonus does not drop.
     const QString setName = planner.state().slot(worn.slot).setName;
-    return planner.replaceWornItem(worn.slot, worn.table, copyRow, setName, false) == EquipResult::Equipped;
+    const QString name = planner.state().catalogue.table(worn.table).cell(col::Name, worn.row);
+    return planner.wearNewRow(worn.slot, worn.table, cells, setName, {name, refusal, true});
 }
 
 }  // namespace veldora

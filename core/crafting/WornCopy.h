@@ -40,17 +40,12 @@ std::optional<QString> addToIntegerCell(QVector<QString> &cells, int column, qin
 // "Предмет «name» не закован: reason." and the like; `refusal` is "не закован".
 QString craftingRefusal(const QString &itemName, const QString &refusal, const QString &reason);
 
-// Checks that the worn row reads (so it can be taken off and its copy, which
-// differs only in checked integer cells, put on), then appends `cells` to the
-// worn item's table. On a fault the player gets one message, built with
-// `refusal`, and nothing changes.
-std::optional<int> appendWornCopy(Planner &planner, const WornItem &worn, const QVector<QString> &cells,
-                                  const QString &refusal);
-
-// Puts the appended copy on in place of the worn item, keeping the slot's set
-// name. The copy keeps the original's requirements, and the original is already
-// worn, so the requirement check does not take the item off the character: unmet
-// requirements show as marks, as for any worn item.
-bool putCopyOn(Planner &planner, const WornItem &worn, int copyRow);
+// Puts `cells` on as a copy of the worn item, appended to its table, keeping the
+// slot's set name. The copy differs from the worn row only in checked integer
+// cells and the worn item is already on, so the requirement check does not take
+// it off the character: unmet requirements show as marks, as for any worn item.
+// On a fault (the worn row does not read, the table is full) the player gets
+// one message, built with `refusal`, and nothing changes.
+bool wearWornCopy(Planner &planner, const WornItem &worn, const QVector<QString> &cells, const QString &refusal);
 
 }  // namespace veldora

@@ -73,14 +73,8 @@ bool equipCustomItem(Planner &planner, Category table, Slot slot, const CustomIt
         planner.message(QStringLiteral("Предмет «%1» не надет: в его файле не записано название.").arg(itemName));
         return false;
     }
-    const auto row = planner.appendRow(table, customItemRow(record));
-    if (!row) {
-        planner.message(QStringLiteral("Предмет «%1» не надет: в таблице «%2» нет свободной строки.")
-                            .arg(itemName, categoryTypeValue(table)));
-        return false;
-    }
     const QString setName = record.flag(field::PartOfSets) ? QStringLiteral("Да") : QStringLiteral("Нет");
-    return planner.replaceWornItem(slot, table, *row, setName, false) == EquipResult::Equipped;
+    return planner.wearNewRow(slot, table, customItemRow(record), setName, {itemName, QStringLiteral("не надет")});
 }
 
 bool putOnCustomItem(Planner &planner, const CustomItemRecord &record, const QString &itemName,
