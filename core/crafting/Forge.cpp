@@ -104,7 +104,7 @@ ForgeResult applyForge(Planner &planner, const Forge &forge) {
     if (!slot || forge.row == 0) return ForgeResult::Refused;
     const PlannerState &state = planner.state();
     const CategoryTable &table = state.catalogue.table(forge.table);
-    const QString name = table.cell(col::Name, forge.row);
+    const QString name = forge.itemName();
     // The window stays open while the player goes on dressing; its additions
     // were chosen for the item it shows, so only that item is forged.
     if (state.slot(*slot).row != forge.row || planner.slotCategory(*slot) != forge.table ||

@@ -40,6 +40,9 @@ struct Forge {
     void plus(int pair);
     void minus(int pair);
 
+    // The name of the item the forge was opened on; its row may since hold
+    // another copy, or nothing once the forging that made it is undone.
+    QString itemName() const { return openedCells.value(col::Name); }
     QString unitsText() const { return QString::number(units); }
     QString additionText(int r) const { return QStringLiteral("+") + QString::number(additions[r]); }
 
