@@ -18,17 +18,12 @@ void forEachRowOf(int pair, F &&f) {
         if (kForgeRows[r].pair == pair) f(r);
 }
 
-// The table the item of a remembered slot key comes from.
-Category keyTable(const QString &key, Slot slot) {
-    return key == QString::fromUtf8(kSecondWeaponKey) ? Category::Weapons : slotInfo(slot).category;
-}
-
 }  // namespace
 
-void Forge::open(const PlannerState &state, Slot slot, Category t, const QString &key) {
-    slotKey = key;
+void Forge::open(const PlannerState &state, Slot s, Category t) {
+    slot = s;
     table = t;
-    row = state.slot(slot).row;
+    row = state.slot(s).row;
     const CategoryTable &cells = state.catalogue.table(t);
     openedCells = rowCells(cells, row);
     caption = QStringLiteral("Ковка предмета - ") + cells.cell(col::Name, row);
@@ -92,32 +87,29 @@ bool chooseForgeEntry(Planner &planner, Forge &forge, const ForgeMenuEntry &entr
         planner.message(QString::fromUtf8(entry.emptyMessage));
         return false;
     }
-    QString key = QString::fromUtf8(slotInfo(entry.slot).slotKey);
-    if (entry.slot == Slot::OffHand && state.offHandKind == OffHandKind::Dagger)
-        key = QString::fromUtf8(kSecondWeaponKey);
-    forge.open(state, entry.slot, keyTable(key, entry.slot), key);
+    forge.open(state, entry.slot, planner.slotCategory(entry.slot));
     return true;
 }
 
 ForgeResult applyForge(Planner &planner, const Forge &forge) {
-    const auto slot = slotByKey(forge.slotKey);
-    if (!slot || forge.row == 0) return ForgeResult::Refused;
+    if (forge.row == 0) return ForgeResult::Refused;
+    const Slot slot = forge.slot;
     const PlannerState &state = planner.state();
     const CategoryTable &table = state.catalogue.table(forge.table);
     const QString name = forge.itemName();
     // The window stays open while the player goes on dressing; its additions
     // were chosen for the item it shows, so only that item is forged.
-    if (state.slot(*slot).row != forge.row || planner.slotCategory(*slot) != forge.table ||
+    if (state.slot(slot).row != forge.row || planner.slotCategory(slot) != forge.table ||
         rowCells(table, forge.row) != forge.openedCells) {
         planner.message(craftingRefusal(
             name, kNotForged,
-            state.slot(*slot).row == 0
+            state.slot(slot).row == 0
                 ? QStringLiteral("он больше не надет")
                 : QStringLiteral("на его слоте теперь другой предмет или другая копия; откройте ковку снова "
                                  "из меню «Ковать»")));
         return ForgeResult::Refused;
     }
-    const WornItem worn{*slot, forge.table, forge.row};
+    const WornItem worn{slot, forge.table, forge.row};
 
     // Silver and ruby both forge the damage columns; their additions are summed.
     std::map<int, qint64> sums;

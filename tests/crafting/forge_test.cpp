@@ -155,7 +155,8 @@ TEST(Forge, ASecondWeaponInTheShieldSlotIsForgedFromTheWeaponsTable) {
     const CategoryTable shields = f.state().catalogue.table(Category::Shields);
 
     Forge forge = openForge(f, "N220");
-    EXPECT_EQ(forge.slotKey, QStringLiteral("Оружие2"));
+    EXPECT_EQ(forge.slot, Slot::OffHand);
+    EXPECT_EQ(forge.table, Category::Weapons) << "the second weapon, not a shield";
     EXPECT_EQ(forge.caption, QStringLiteral("Ковка предмета - Кинжал"));
     press(forge, "PButton_Krit", 2);
     ASSERT_EQ(applyForge(f.planner, forge), ForgeResult::Forged);
