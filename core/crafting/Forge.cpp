@@ -25,7 +25,7 @@ void Forge::open(const PlannerState &state, Slot s, Category t) {
     table = t;
     row = state.slot(s).row;
     const CategoryTable &cells = state.catalogue.table(t);
-    openedCells = rowCells(cells, row);
+    openedCells = cells.rowCells(row);
     caption = QStringLiteral("Ковка предмета - ") + cells.cell(col::Name, row);
     picture = state.slot(slot).picture;
     forgeCount = cells.cell(col::ForgeCount, row);
@@ -100,7 +100,7 @@ ForgeResult applyForge(Planner &planner, const Forge &forge) {
     // The window stays open while the player goes on dressing; its additions
     // were chosen for the item it shows, so only that item is forged.
     if (state.slot(slot).row != forge.row || planner.slotCategory(slot) != forge.table ||
-        rowCells(table, forge.row) != forge.openedCells) {
+        table.rowCells(forge.row) != forge.openedCells) {
         planner.message(craftingRefusal(
             name, kNotForged,
             state.slot(slot).row == 0
@@ -115,7 +115,7 @@ ForgeResult applyForge(Planner &planner, const Forge &forge) {
     std::map<int, qint64> sums;
     for (int r = 0; r < kForgeRowCount; ++r) sums[kForgeRows[r].column] += forge.additions[r];
     sums[col::ForgeCount] = 1;
-    QVector<QString> cells = rowCells(table, forge.row);
+    QVector<QString> cells = table.rowCells(forge.row);
     for (const auto &[column, amount] : sums) {
         if (const auto fault = addToIntegerCell(cells, column, amount)) {
             planner.message(craftingRefusal(name, kNotForged, *fault));

@@ -22,16 +22,6 @@ struct WornItem {
 // The worn item of `slot` read from `table`, or nullopt when the slot is empty.
 std::optional<WornItem> wornItem(const PlannerState &state, Slot slot, Category table);
 
-// Columns 0..135 of a row, as the copy starts out.
-QVector<QString> rowCells(const CategoryTable &table, int row);
-
-// A field name for the player: the database field, or what the forge and
-// enchantment cells (127..130) mean.
-QString craftingFieldName(int column);
-
-// Why the cell of `column` holding `cell` is no whole number.
-QString notWholeNumberReason(int column, const QString &cell);
-
 // cells[column] := its integer + amount, written as plain decimal. Returns why it
 // cannot be done (not a whole number, or the sum leaves the 32-bit range of a
 // cell), leaving the cell as it was; nullopt on success.
