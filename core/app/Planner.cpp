@@ -442,10 +442,10 @@ void Planner::clickCatalogueItem(int tabIndex, int row) {
         clickShield(row);
         return;
     case tab::Rings:
-        clickFreeSlot(tabIndex, row, kRingSlots, QStringLiteral("Все слоты для колец заняты."));
+        clickFreeSlot(tabIndex, row, freeRingSlot());
         return;
     case tab::Talismans:
-        clickFreeSlot(tabIndex, row, kTalismanSlots, QStringLiteral("Все слоты для талисманов заняты."));
+        clickFreeSlot(tabIndex, row, freeTalismanSlot());
         return;
     default:
         if (row == s_.slot(tab.slot).row) return;  // already worn
@@ -499,12 +499,21 @@ void Planner::clickWeapon(int row) {
     }
 }
 
-void Planner::clickFreeSlot(int tabIndex, int row, const std::array<Slot, 5> &candidates, const QString &fullMessage) {
+std::optional<Slot> Planner::freeSlot(const std::array<Slot, 5> &candidates, const QString &fullMessage) {
     const auto free = std::find_if(candidates.begin(), candidates.end(), [&](Slot s) { return s_.slot(s).row == 0; });
-    if (free == candidates.end()) {
-        message(fullMessage);
-        return;
-    }
+    if (free != candidates.end()) return *free;
+    message(fullMessage);
+    return std::nullopt;
+}
+
+std::optional<Slot> Planner::freeRingSlot() { return freeSlot(kRingSlots, QStringLiteral("Все слоты для колец заняты.")); }
+
+std::optional<Slot> Planner::freeTalismanSlot() {
+    return freeSlot(kTalismanSlots, QStringLiteral("Все слоты для талисманов заняты."));
+}
+
+void Planner::clickFreeSlot(int tabIndex, int row, std::optional<Slot> free) {
+    if (!free) return;
     const Category category = kCatalogueTabs[tabIndex].category;
     if (!clearSlot(*free)) return;
     equipFromCatalogue(category, s_.catalogue.table(category).cell(col::SetName, row), *free, row);

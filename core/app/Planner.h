@@ -132,6 +132,11 @@ public:
     bool wearNewRow(Slot slot, Category table, const QVector<QString> &cells, const QString &setName,
                     const NewRowWording &wording);
 
+    // The first ring (talisman) slot that holds nothing, as a click on a catalogue
+    // ring (talisman) fills; nullopt, after the message that all are taken, when none is.
+    std::optional<Slot> freeRingSlot();
+    std::optional<Slot> freeTalismanSlot();
+
     // The table a slot's item is taken off with now (the off-hand's follows OffHandKind).
     Category slotCategory(Slot slot) const;
 
@@ -152,7 +157,8 @@ private:
     void writePointLabels();
     void clickWeapon(int row);
     void clickShield(int row);
-    void clickFreeSlot(int tab, int row, const std::array<Slot, 5> &candidates, const QString &fullMessage);
+    void clickFreeSlot(int tab, int row, std::optional<Slot> free);
+    std::optional<Slot> freeSlot(const std::array<Slot, 5> &candidates, const QString &fullMessage);
 
     PlannerState s_;
     UserMessages *messages_ = nullptr;

@@ -200,7 +200,7 @@ TEST(EquipCustomItem, ThePictureIsFoundBelowTheProgramFolderWhateverItsCase) {
     helm.setText(field::Picture, QStringLiteral("dataobject\\IMG\\helm.jpg"));
     ASSERT_TRUE(putOnCustomItem(planner, helm, QStringLiteral("Шлем"), QStringLiteral("Шлемы")));
     EXPECT_EQ(planner.state().slot(Slot::Helmet).picture, dir.path() + QStringLiteral("/DataObject/img/Helm.JPG"));
-    EXPECT_EQ(customItemPicturePath(dir.path(), QStringLiteral("DataObject\\img\\gone.jpg")),
+    EXPECT_EQ(itemPicturePath(dir.path(), QStringLiteral("DataObject\\img\\gone.jpg")),
               dir.path() + QStringLiteral("/img/no_image.bmp"));
 }
 
