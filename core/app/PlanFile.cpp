@@ -172,10 +172,7 @@ Plan planOf(const PlannerState &state) {
         item.row = worn.row;
         item.setName = worn.setName;
         // Rows past the catalogue's are copies made while the program ran.
-        if (worn.row >= table.rowCount()) {
-            item.cells.resize(kItemColumnCount);
-            for (int c = 0; c < kItemColumnCount; ++c) item.cells[c] = table.cell(c, worn.row);
-        }
+        if (worn.row >= table.rowCount()) item.cells = table.rowCells(worn.row);
         plan.items.append(std::move(item));
     }
     return plan;

@@ -71,20 +71,15 @@ std::optional<int> catalogueRow(const CategoryTable &table, const PlanItem &item
 }
 
 // An appended row that holds the copy's cells already (the plan opened before in
-// this run), else a new one; nothing when the table is full.
-std::optional<int> copyRow(Planner &planner, const PlanItem &item) {
-    const CategoryTable &table = planner.state().catalogue.table(item.table);
+// this run).
+std::optional<int> appendedCopyRow(const CategoryTable &table, const PlanItem &item) {
     for (int r = std::max(1, table.rowCount()); r <= CategoryTable::kMaxItemRows; ++r) {
         if (table.cellRef(col::Name, r).isEmpty()) continue;
         bool same = true;
         for (int c = 0; c < kItemColumnCount && same; ++c) same = table.cellRef(c, r) == item.cells[c];
         if (same) return r;
     }
-    const auto row = planner.appendRow(item.table, item.cells);
-    if (!row)
-        planner.message(QStringLiteral("Предмет «%1» не надет: в таблице «%2» нет свободной строки.")
-                            .arg(item.cells[col::Name], categoryTypeValue(item.table)));
-    return row;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -112,13 +107,15 @@ PlanOpening applyPlan(Planner &planner, const Plan &plan) {
     }
 
     for (const PlanItem &item : plan.items) {
-        const auto row = item.isCopy() ? copyRow(planner, item)
-                                       : catalogueRow(planner.state().catalogue.table(item.table), item);
-        if (!row) {
-            if (!item.isCopy()) result.missing << item.name;
-            continue;
-        }
-        planner.replaceWornItem(item.slot, item.table, *row, item.setName, false);
+        const CategoryTable &table = planner.state().catalogue.table(item.table);
+        const auto row = item.isCopy() ? appendedCopyRow(table, item) : catalogueRow(table, item);
+        if (row)
+            planner.replaceWornItem(item.slot, item.table, *row, item.setName, false);
+        else if (item.isCopy())
+            planner.wearNewRow(item.slot, item.table, item.cells, item.setName,
+                               {item.cells[col::Name], QStringLiteral("не надет")});
+        else
+            result.missing << item.name;
     }
     // The hands are as the plan had them: a two-handed preset without its weapon
     // keeps the grip, an empty off-hand the kind it last held.

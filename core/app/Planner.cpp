@@ -15,6 +15,12 @@ const QString kNilName = QString::fromLatin1(kNil);
 
 QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 
+const QString kNotTakenOff = QStringLiteral("не снят");
+
+QString refusalMessage(const QString &itemName, const QString &refusal, const QString &reason) {
+    return QStringLiteral("Предмет «%1» %2: %3.").arg(itemName, refusal, reason);
+}
+
 }  // namespace
 
 Planner::Planner(Catalogue catalogue, QString programFolder, QString decimalSeparator, UserMessages *messages)
@@ -143,7 +149,7 @@ std::optional<ItemValues> Planner::readWornItem(Slot slot, Category category) {
     const CategoryTable &table = s_.catalogue.table(category);
     auto read = readItem(table, row);
     if (const auto *fault = std::get_if<ItemFault>(&read)) {
-        message(QStringLiteral("Предмет «%1» не снят: %2.").arg(table.cell(col::Name, row), itemFaultReason(*fault)));
+        message(refusalMessage(table.cell(col::Name, row), kNotTakenOff, itemFaultReason(*fault)));
         return std::nullopt;
     }
     return std::get<ItemValues>(std::move(read));
@@ -229,6 +235,27 @@ EquipResult Planner::replaceWornItem(Slot slot, Category table, int row, const Q
         s_ = std::move(before);
     }
     return result;
+}
+
+bool Planner::wearNewRow(Slot slot, Category table, const QVector<QString> &cells, const QString &setName,
+                         const NewRowWording &wording) {
+    if (const int worn = s_.slot(slot).row; worn != 0) {
+        const CategoryTable &wornTable = s_.catalogue.table(slotCategory(slot));
+        const auto read = readItem(wornTable, worn);
+        if (const auto *fault = std::get_if<ItemFault>(&read)) {
+            message(refusalMessage(wornTable.cell(col::Name, worn), wording.copyOfWorn ? wording.refusal : kNotTakenOff,
+                                   itemFaultReason(*fault)));
+            return false;
+        }
+    }
+    const auto row = appendRow(table, cells);
+    if (!row) {
+        QString reason = QStringLiteral("в таблице «%1» нет свободной строки").arg(categoryTypeValue(table));
+        if (wording.copyOfWorn) reason += QStringLiteral(" (в ней уже %1 предметов)").arg(CategoryTable::kMaxItemRows);
+        message(refusalMessage(wording.itemName, wording.refusal, reason));
+        return false;
+    }
+    return replaceWornItem(slot, table, *row, setName, false) == EquipResult::Equipped;
 }
 
 // ---- Character ----
@@ -415,10 +442,10 @@ void Planner::clickCatalogueItem(int tabIndex, int row) {
         clickShield(row);
         return;
     case tab::Rings:
-        clickFreeSlot(tabIndex, row, kRingSlots, QStringLiteral("Все слоты для колец заняты."));
+        clickFreeSlot(tabIndex, row, freeRingSlot());
         return;
     case tab::Talismans:
-        clickFreeSlot(tabIndex, row, kTalismanSlots, QStringLiteral("Все слоты для талисманов заняты."));
+        clickFreeSlot(tabIndex, row, freeTalismanSlot());
         return;
     default:
         if (row == s_.slot(tab.slot).row) return;  // already worn
@@ -472,12 +499,21 @@ void Planner::clickWeapon(int row) {
     }
 }
 
-void Planner::clickFreeSlot(int tabIndex, int row, const std::array<Slot, 5> &candidates, const QString &fullMessage) {
+std::optional<Slot> Planner::freeSlot(const std::array<Slot, 5> &candidates, const QString &fullMessage) {
     const auto free = std::find_if(candidates.begin(), candidates.end(), [&](Slot s) { return s_.slot(s).row == 0; });
-    if (free == candidates.end()) {
-        message(fullMessage);
-        return;
-    }
+    if (free != candidates.end()) return *free;
+    message(fullMessage);
+    return std::nullopt;
+}
+
+std::optional<Slot> Planner::freeRingSlot() { return freeSlot(kRingSlots, QStringLiteral("Все слоты для колец заняты.")); }
+
+std::optional<Slot> Planner::freeTalismanSlot() {
+    return freeSlot(kTalismanSlots, QStringLiteral("Все слоты для талисманов заняты."));
+}
+
+void Planner::clickFreeSlot(int tabIndex, int row, std::optional<Slot> free) {
+    if (!free) return;
     const Category category = kCatalogueTabs[tabIndex].category;
     if (!clearSlot(*free)) return;
     equipFromCatalogue(category, s_.catalogue.table(category).cell(col::SetName, row), *free, row);

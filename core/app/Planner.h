@@ -19,6 +19,16 @@ enum class EquipResult {
     SlotOccupied,        // the slot was not emptied first; nothing changed
 };
 
+// How Planner::wearNewRow words a refusal.
+struct NewRowWording {
+    QString itemName;  // the new row's item, named when its table is full
+    QString refusal;   // "не надет", "не закован", ...
+    // A forged or enchanted copy of the worn item: a worn row that does not read
+    // is told with `refusal`, and a full table says how many rows it holds.
+    // Otherwise the worn item is "не снят".
+    bool copyOfWorn = false;
+};
+
 // The one owner of the planner's state. The windows forward the player's clicks
 // to it and show what state() holds afterwards. Every operation either completes
 // or leaves the state exactly as it was.
@@ -115,6 +125,17 @@ public:
     // `check` false puts the row on whatever the requirement check says. On the
     // off-hand, `OffHandKind` follows the table put on.
     EquipResult replaceWornItem(Slot slot, Category table, int row, const QString &setName, bool check = true);
+    // Puts `cells` on `slot` as a new row appended to `table`, in place of what the
+    // slot wears and whatever the requirement check says. The worn row is read
+    // first, since an appended row stays even when it cannot go on. Whole or
+    // nothing, with one message "Предмет «…» <refusal>: …." when it refuses.
+    bool wearNewRow(Slot slot, Category table, const QVector<QString> &cells, const QString &setName,
+                    const NewRowWording &wording);
+
+    // The first ring (talisman) slot that holds nothing, as a click on a catalogue
+    // ring (talisman) fills; nullopt, after the message that all are taken, when none is.
+    std::optional<Slot> freeRingSlot();
+    std::optional<Slot> freeTalismanSlot();
 
     // The table a slot's item is taken off with now (the off-hand's follows OffHandKind).
     Category slotCategory(Slot slot) const;
@@ -136,7 +157,8 @@ private:
     void writePointLabels();
     void clickWeapon(int row);
     void clickShield(int row);
-    void clickFreeSlot(int tab, int row, const std::array<Slot, 5> &candidates, const QString &fullMessage);
+    void clickFreeSlot(int tab, int row, std::optional<Slot> free);
+    std::optional<Slot> freeSlot(const std::array<Slot, 5> &candidates, const QString &fullMessage);
 
     PlannerState s_;
     UserMessages *messages_ = nullptr;

@@ -15,4 +15,10 @@ std::optional<int> CategoryTable::appendRow(const QVector<QString> &cells) {
     return row;
 }
 
+QVector<QString> CategoryTable::rowCells(int row) const {
+    QVector<QString> cells(kItemColumnCount);
+    for (int c = 0; c < kItemColumnCount; ++c) cells[c] = grid_.cellRef(c, row);
+    return cells;
+}
+
 }  // namespace veldora

@@ -36,6 +36,8 @@ public:
     // Copies `cells` (indexed by column, 0..135) into the first free row and
     // returns it, or returns nullopt and changes nothing when the table is full.
     std::optional<int> appendRow(const QVector<QString> &cells);
+    // Columns 0..135 of `row`, as appendRow takes them.
+    QVector<QString> rowCells(int row) const;
 
     bool operator==(const CategoryTable &) const = default;
 

@@ -138,6 +138,22 @@ const std::array<ItemColumn, kItemFieldCount> kItemColumns = {{
 
 QString itemFieldName(const ItemColumn &c) { return QString::fromUtf8(c.field); }
 
+QString itemColumnName(int column) {
+    switch (column) {
+    case col::ForgeCount:
+        return QStringLiteral("Уровень ковки");
+    case col::Enchanted:
+        return QStringLiteral("Зачарован");
+    case col::EnchantColumn:
+        return QStringLiteral("Номер поля чар");
+    case col::EnchantAmount:
+        return QStringLiteral("Прибавка чар");
+    }
+    for (const ItemColumn &c : kItemColumns)
+        if (c.column == column) return itemFieldName(c);
+    return QString::number(column);
+}
+
 bool isYes(const QString &cell) {
     return cell == QStringLiteral("Да") || cell == QStringLiteral("ДА") || cell == QStringLiteral("да");
 }

@@ -52,6 +52,9 @@ constexpr int EnchantAmount = 130;
 }  // namespace col
 
 QString itemFieldName(const ItemColumn &c);
+// A column's name for the player: its database field, or what the forge and
+// enchantment cells (127..130) mean, else its number.
+QString itemColumnName(int column);
 
 // The same columns of the `Предметы` table besides the item fields.
 inline constexpr const char *kItemIdField = "ID";

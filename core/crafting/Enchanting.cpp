@@ -34,23 +34,23 @@ EnchantResult enchantWornItem(Planner &planner, const Enchantment &e) {
 
     const QString &levelCell = table.cellRef(col::ReqLevel, worn->row);
     const auto level = parseInt32(levelCell);
-    if (!level) return refuse(notWholeNumberReason(col::ReqLevel, levelCell));
+    if (!level) return refuse(itemFaultReason({col::ReqLevel, levelCell}, true));
     if (*level < e.minLevel) {
         planner.message(QString::fromUtf8(kLevelTooLowMessage));
         return EnchantResult::LevelTooLow;
     }
 
-    QVector<QString> cells = rowCells(table, worn->row);
+    QVector<QString> cells = table.rowCells(worn->row);
     const bool reEnchanting = cells[col::Enchanted] == u"1";
     if (reEnchanting) {
         // The old enchantment comes back out of the column it raised.
         const auto column = parseInt32(cells[col::EnchantColumn]);
         if (!column || !isEnchantedColumn(*column))
             return refuse(column ? QStringLiteral("в поле «%1» записано «%2», а не номер поля, которое поднимают чары")
-                                       .arg(craftingFieldName(col::EnchantColumn), cells[col::EnchantColumn])
-                                 : notWholeNumberReason(col::EnchantColumn, cells[col::EnchantColumn]));
+                                       .arg(itemColumnName(col::EnchantColumn), cells[col::EnchantColumn])
+                                 : itemFaultReason({col::EnchantColumn, cells[col::EnchantColumn]}, true));
         const auto amount = parseInt32(cells[col::EnchantAmount]);
-        if (!amount) return refuse(notWholeNumberReason(col::EnchantAmount, cells[col::EnchantAmount]));
+        if (!amount) return refuse(itemFaultReason({col::EnchantAmount, cells[col::EnchantAmount]}, true));
         if (const auto fault = addToIntegerCell(cells, *column, -qint64(*amount))) return refuse(*fault);
     }
     if (const auto fault = addToIntegerCell(cells, e.column, e.bonus)) return refuse(*fault);
@@ -58,10 +58,9 @@ EnchantResult enchantWornItem(Planner &planner, const Enchantment &e) {
     cells[col::EnchantColumn] = QString::number(e.column);
     cells[col::EnchantAmount] = QString::number(e.bonus);
 
-    const auto copy = appendWornCopy(planner, *worn, cells, kNotEnchanted);
-    if (!copy) return EnchantResult::Refused;
+    if (!wearWornCopy(planner, *worn, cells, kNotEnchanted)) return EnchantResult::Refused;
     planner.message(QString::fromUtf8(reEnchanting ? kReEnchantedMessage : kEnchantedMessage));
-    return putCopyOn(planner, *worn, *copy) ? EnchantResult::Enchanted : EnchantResult::Refused;
+    return EnchantResult::Enchanted;
 }
 
 }  // namespace veldora

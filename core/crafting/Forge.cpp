@@ -18,19 +18,14 @@ void forEachRowOf(int pair, F &&f) {
         if (kForgeRows[r].pair == pair) f(r);
 }
 
-// The table the item of a remembered slot key comes from.
-Category keyTable(const QString &key, Slot slot) {
-    return key == QString::fromUtf8(kSecondWeaponKey) ? Category::Weapons : slotInfo(slot).category;
-}
-
 }  // namespace
 
-void Forge::open(const PlannerState &state, Slot slot, Category t, const QString &key) {
-    slotKey = key;
+void Forge::open(const PlannerState &state, Slot s, Category t) {
+    slot = s;
     table = t;
-    row = state.slot(slot).row;
+    row = state.slot(s).row;
     const CategoryTable &cells = state.catalogue.table(t);
-    openedCells = rowCells(cells, row);
+    openedCells = cells.rowCells(row);
     caption = QStringLiteral("Ковка предмета - ") + cells.cell(col::Name, row);
     picture = state.slot(slot).picture;
     forgeCount = cells.cell(col::ForgeCount, row);
@@ -92,46 +87,42 @@ bool chooseForgeEntry(Planner &planner, Forge &forge, const ForgeMenuEntry &entr
         planner.message(QString::fromUtf8(entry.emptyMessage));
         return false;
     }
-    QString key = QString::fromUtf8(slotInfo(entry.slot).slotKey);
-    if (entry.slot == Slot::OffHand && state.offHandKind == OffHandKind::Dagger)
-        key = QString::fromUtf8(kSecondWeaponKey);
-    forge.open(state, entry.slot, keyTable(key, entry.slot), key);
+    forge.open(state, entry.slot, planner.slotCategory(entry.slot));
     return true;
 }
 
 ForgeResult applyForge(Planner &planner, const Forge &forge) {
-    const auto slot = slotByKey(forge.slotKey);
-    if (!slot || forge.row == 0) return ForgeResult::Refused;
+    if (forge.row == 0) return ForgeResult::Refused;
+    const Slot slot = forge.slot;
     const PlannerState &state = planner.state();
     const CategoryTable &table = state.catalogue.table(forge.table);
-    const QString name = table.cell(col::Name, forge.row);
+    const QString name = forge.itemName();
     // The window stays open while the player goes on dressing; its additions
     // were chosen for the item it shows, so only that item is forged.
-    if (state.slot(*slot).row != forge.row || planner.slotCategory(*slot) != forge.table ||
-        rowCells(table, forge.row) != forge.openedCells) {
+    if (state.slot(slot).row != forge.row || planner.slotCategory(slot) != forge.table ||
+        table.rowCells(forge.row) != forge.openedCells) {
         planner.message(craftingRefusal(
             name, kNotForged,
-            state.slot(*slot).row == 0
+            state.slot(slot).row == 0
                 ? QStringLiteral("он больше не надет")
                 : QStringLiteral("на его слоте теперь другой предмет или другая копия; откройте ковку снова "
                                  "из меню «Ковать»")));
         return ForgeResult::Refused;
     }
-    const WornItem worn{*slot, forge.table, forge.row};
+    const WornItem worn{slot, forge.table, forge.row};
 
     // Silver and ruby both forge the damage columns; their additions are summed.
     std::map<int, qint64> sums;
     for (int r = 0; r < kForgeRowCount; ++r) sums[kForgeRows[r].column] += forge.additions[r];
     sums[col::ForgeCount] = 1;
-    QVector<QString> cells = rowCells(table, forge.row);
+    QVector<QString> cells = table.rowCells(forge.row);
     for (const auto &[column, amount] : sums) {
         if (const auto fault = addToIntegerCell(cells, column, amount)) {
             planner.message(craftingRefusal(name, kNotForged, *fault));
             return ForgeResult::Refused;
         }
     }
-    const auto copy = appendWornCopy(planner, worn, cells, kNotForged);
-    if (!copy || !putCopyOn(planner, worn, *copy)) return ForgeResult::Refused;
+    if (!wearWornCopy(planner, worn, cells, kNotForged)) return ForgeResult::Refused;
     planner.message(QString::fromUtf8(kForgedMessage));
     return ForgeResult::Forged;
 }

@@ -13,10 +13,8 @@ namespace veldora {
 // the units left, the addition of every row, and which rows and buttons are
 // enabled and visible. The window only shows it and forwards clicks.
 struct Forge {
-    // The slot key it was last opened for ("Шлем", ..., "Оружие2"); empty until
-    // it is first opened.
-    QString slotKey;
-    Category table = Category::Helmets;
+    Slot slot = Slot::Helmet;             // the slot it was last opened for
+    Category table = Category::Helmets;   // the table that slot's item came from then
     int row = 0;           // the item shown; 0 until opened
     QString caption;       // the window caption
     QString picture;       // the slot's picture file
@@ -34,12 +32,15 @@ struct Forge {
 
     // Fills the forge for the item `slot` wears, taken from `table`; units and
     // additions start afresh.
-    void open(const PlannerState &state, Slot slot, Category table, const QString &slotKey);
+    void open(const PlannerState &state, Slot slot, Category table);
     // The plus and minus pictures of a pair; a disabled or hidden picture does
     // not react.
     void plus(int pair);
     void minus(int pair);
 
+    // The name of the item the forge was opened on; its row may since hold
+    // another copy, or nothing once the forging that made it is undone.
+    QString itemName() const { return openedCells.value(col::Name); }
     QString unitsText() const { return QString::number(units); }
     QString additionText(int r) const { return QStringLiteral("+") + QString::number(additions[r]); }
 
@@ -52,7 +53,7 @@ private:
 
 // A "Ковать" menu entry: opens the forge for the slot's item and returns true,
 // or shows the entry's message and leaves the forge as it was when the slot is
-// empty. The off-hand opens with the table and key that OffHandKind names.
+// empty. The off-hand opens with the table that OffHandKind names.
 bool chooseForgeEntry(Planner &planner, Forge &forge, const ForgeMenuEntry &entry);
 
 enum class ForgeResult { Forged, Refused };

@@ -1,10 +1,7 @@
 #include "customitems/EquipCustomItem.h"
 
 #include "catalogue/ItemColumns.h"
-#include "catalogue/ProgramFiles.h"
 #include "character/NumberText.h"
-
-#include <algorithm>
 
 namespace veldora {
 
@@ -46,21 +43,9 @@ std::optional<Slot> customItemSlot(Planner &planner, const QString &type) {
         return std::nullopt;
     }
     if (kind->choice == SlotChoice::Fixed) return kind->slot;
-    const bool rings = kind->choice == SlotChoice::FirstFreeRing;
-    const auto &candidates = rings ? kRingSlots : kTalismanSlots;
     // The first empty slot, as the browser chooses: a worn ring whose set name is
     // empty is not replaced while another slot is free.
-    const auto free = std::find_if(candidates.begin(), candidates.end(),
-                                   [&](Slot s) { return planner.state().slot(s).row == 0; });
-    if (free != candidates.end()) return *free;
-    planner.message(rings ? QStringLiteral("Все слоты для колец заняты.")
-                               : QStringLiteral("Все слоты для талисманов заняты."));
-    return std::nullopt;
-}
-
-QString customItemPicturePath(const QString &programFolder, const QString &storedPath) {
-    if (storedFileExists(programFolder, storedPath)) return resolveStoredPath(programFolder, storedPath);
-    return programFolder + QStringLiteral("/img/no_image.bmp");
+    return kind->choice == SlotChoice::FirstFreeRing ? planner.freeRingSlot() : planner.freeTalismanSlot();
 }
 
 bool equipCustomItem(Planner &planner, Category table, Slot slot, const CustomItemRecord &record,
@@ -73,14 +58,8 @@ bool equipCustomItem(Planner &planner, Category table, Slot slot, const CustomIt
         planner.message(QStringLiteral("Предмет «%1» не надет: в его файле не записано название.").arg(itemName));
         return false;
     }
-    const auto row = planner.appendRow(table, customItemRow(record));
-    if (!row) {
-        planner.message(QStringLiteral("Предмет «%1» не надет: в таблице «%2» нет свободной строки.")
-                            .arg(itemName, categoryTypeValue(table)));
-        return false;
-    }
     const QString setName = record.flag(field::PartOfSets) ? QStringLiteral("Да") : QStringLiteral("Нет");
-    return planner.replaceWornItem(slot, table, *row, setName, false) == EquipResult::Equipped;
+    return planner.wearNewRow(slot, table, customItemRow(record), setName, {itemName, QStringLiteral("не надет")});
 }
 
 bool putOnCustomItem(Planner &planner, const CustomItemRecord &record, const QString &itemName,

@@ -19,7 +19,7 @@ QVector<QString> customItemRow(const CustomItemRecord &record);
 std::optional<QString> customItemNumberFault(const CustomItemRecord &record, const QString &itemName);
 
 // Where a custom item of `type` goes now: its slot, the first ring or talisman
-// slot whose set name is empty. nullopt, after the message that says why, when
+// slot that holds nothing. nullopt, after the message that says why, when
 // the type has no slot or every ring or talisman slot is taken.
 std::optional<Slot> customItemSlot(Planner &planner, const QString &type);
 
@@ -35,9 +35,5 @@ bool equipCustomItem(Planner &planner, Category table, Slot slot, const CustomIt
 // The card's put-on button: the slot for the type, then equipCustomItem.
 bool putOnCustomItem(Planner &planner, const CustomItemRecord &record, const QString &itemName,
                      const QString &type);
-
-// The picture a slot shows for a worn custom item: <program folder>/<stored path>,
-// whatever its letter case on disk, else img/no_image.bmp.
-QString customItemPicturePath(const QString &programFolder, const QString &storedPath);
 
 }  // namespace veldora

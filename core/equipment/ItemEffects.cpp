@@ -64,16 +64,6 @@ const std::array<int, kItemEffectCount> &effectPointRows() {
     return rows;
 }
 
-namespace {
-
-QString fieldName(int column) {
-    for (const ItemColumn &c : kItemColumns)
-        if (c.column == column) return itemFieldName(c);
-    return QString::number(column);
-}
-
-}  // namespace
-
 std::variant<ItemValues, ItemFault> readItem(const CategoryTable &table, int row) {
     ItemValues v;
     v.name = table.cell(col::Name, row);
@@ -113,10 +103,11 @@ std::variant<ItemValues, ItemFault> readItem(const CategoryTable &table, int row
     return v;
 }
 
-QString itemFaultReason(const ItemFault &fault) {
-    const QString field = fieldName(fault.column);
+QString itemFaultReason(const ItemFault &fault, bool wholeNumber) {
+    const QString field = itemColumnName(fault.column);
     if (fault.text.trimmed().isEmpty()) return QStringLiteral("поле «%1» не заполнено").arg(field);
-    return QStringLiteral("в поле «%1» записано «%2», а не число").arg(field, fault.text);
+    return QStringLiteral("в поле «%1» записано «%2», а не %3")
+        .arg(field, fault.text, wholeNumber ? QStringLiteral("целое число") : QStringLiteral("число"));
 }
 
 QString itemFaultMessage(const QString &itemName, const ItemFault &fault) {

@@ -57,8 +57,9 @@ struct ItemFault {
 // Reads the price amount, every added column and every requirement of `row`.
 std::variant<ItemValues, ItemFault> readItem(const CategoryTable &table, int row);
 
-// Why the cell is refused, naming the database field: "в поле «Сила» записано «x», а не число".
-QString itemFaultReason(const ItemFault &fault);
+// Why the cell is refused, naming the database field: "в поле «Сила» записано «x», а не число"
+// (or "а не целое число" with `wholeNumber`, for cells forging and enchanting count in).
+QString itemFaultReason(const ItemFault &fault, bool wholeNumber = false);
 // "Предмет «…» не надет: …".
 QString itemFaultMessage(const QString &itemName, const ItemFault &fault);
 

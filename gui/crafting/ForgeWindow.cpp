@@ -175,8 +175,7 @@ void ForgeWindow::chooseEntry(const ForgeMenuEntry &entry) {
 
 void ForgeWindow::forgeItem() {
     ForgeResult result = ForgeResult::Refused;
-    const QString name = planner_.state().catalogue.table(forge_.table).cell(col::Name, forge_.row);
-    main_.history().perform(forgeLabel(name), [&] { result = applyForge(planner_, forge_); });
+    main_.history().perform(forgeLabel(forge_.itemName()), [&] { result = applyForge(planner_, forge_); });
     if (result == ForgeResult::Forged) hide();
 }
 

@@ -7,6 +7,7 @@
 #include "art/Fonts.h"
 #include "art/Labels.h"
 #include "customitems/CustomItemArt.h"
+#include "customitems/CustomItemForm.h"
 #include "customitems/EquipCustomItem.h"
 #include "app/WindowPlatform.h"
 
@@ -146,12 +147,9 @@ QLabel *ItemCardWindow::label(QWidget *parent, const QString &name, const QStrin
 }
 
 bool ItemCardWindow::openFor(const CustomItemEntry &entry) {
-    auto read = store_.read(entry.fileName);
-    if (const auto *error = std::get_if<QString>(&read)) {
-        messages_.showMessage(*error);
-        return false;
-    }
-    record_ = std::get<CustomItemRecord>(std::move(read));
+    auto opened = openCustomItem(store_, entry, messages_);
+    if (!opened) return false;
+    record_ = std::move(opened->record);
     card_ = buildItemCard(*record_, entry.name, entry.type);
     layout_ = layoutItemCard(card_);
     place();
@@ -181,7 +179,7 @@ void ItemCardWindow::place() {
     setText(durability_, card_.durability);
     setText(picturePath_, card_.picturePath);
     // A picture that is gone shows the fallback, as on the character's slot.
-    const QImage image = QImageReader(customItemPicturePath(store_.programFolder(), card_.picturePath)).read();
+    const QImage image = QImageReader(itemPicturePath(store_.programFolder(), card_.picturePath)).read();
     picture_->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
 
     for (int p = 0; p < kCardPairCount; ++p) {

@@ -155,7 +155,8 @@ TEST(Forge, ASecondWeaponInTheShieldSlotIsForgedFromTheWeaponsTable) {
     const CategoryTable shields = f.state().catalogue.table(Category::Shields);
 
     Forge forge = openForge(f, "N220");
-    EXPECT_EQ(forge.slotKey, QStringLiteral("Оружие2"));
+    EXPECT_EQ(forge.slot, Slot::OffHand);
+    EXPECT_EQ(forge.table, Category::Weapons) << "the second weapon, not a shield";
     EXPECT_EQ(forge.caption, QStringLiteral("Ковка предмета - Кинжал"));
     press(forge, "PButton_Krit", 2);
     ASSERT_EQ(applyForge(f.planner, forge), ForgeResult::Forged);
@@ -166,6 +167,27 @@ TEST(Forge, ASecondWeaponInTheShieldSlotIsForgedFromTheWeaponsTable) {
     EXPECT_EQ(f.text(Lbl::LCrit), QStringLiteral("17"));
     EXPECT_EQ(f.state().catalogue.table(Category::Shields), shields);
     EXPECT_EQ(f.state().requirements.cell(1, 10), QStringLiteral("0")) << "the off-hand keeps requirement row 10";
+}
+
+TEST(Forge, AfterTheForgingIsUndoneTheRefusalNamesTheItemTheForgeWasOpenedOn) {
+    CatalogueBuilder b;
+    const int helm = b.add(Category::Helmets, QStringLiteral("Шлем"), {{27, QStringLiteral("5")}});
+    PlannerFixture f(b.catalogue);
+    f.planner.clickCatalogueItem(0, helm);
+    const PlannerState beforeForging = f.state();
+    Forge forge = openForge(f, "N211");
+    press(forge, "PButton_Bron", 1);
+    ASSERT_EQ(applyForge(f.planner, forge), ForgeResult::Forged);
+    forge = openForge(f, "N211");  // the window stays open on the copy
+    press(forge, "PButton_Bron", 1);
+    f.planner.restore(beforeForging);  // the undo: the copy's row holds nothing now
+
+    f.messages.shown.clear();
+    EXPECT_EQ(applyForge(f.planner, forge), ForgeResult::Refused);
+    EXPECT_EQ(forge.itemName(), QStringLiteral("Шлем"));
+    EXPECT_EQ(f.messages.shown, QStringList{QStringLiteral("Предмет «Шлем» не закован: на его слоте теперь другой "
+                                                           "предмет или другая копия; откройте ковку снова из меню "
+                                                           "«Ковать».")});
 }
 
 TEST(Forge, RefusalsShowOneMessageAndChangeNothing) {

@@ -72,11 +72,7 @@ TEST(WornCopies, ForgingAnEnchantedForgedItemKeepsEveryOtherCellExactly) {
     auto o = dressedOutfit();
     PlannerFixture &f = o->f;
     f.planner.clickCatalogueItem(0, o->helm);
-    const QVector<QString> original = [&] {
-        QVector<QString> cells;
-        for (int c = 0; c < kItemColumnCount; ++c) cells.append(f.state().catalogue.table(Category::Helmets).cell(c, o->helm));
-        return cells;
-    }();
+    const QVector<QString> original = f.state().catalogue.table(Category::Helmets).rowCells(o->helm);
 
     Forge forge = openForge(f, "N211");
     press(forge, "PButton_Bron", 1);

@@ -124,6 +124,24 @@ TEST(EquipCustomItem, AFullTableKeepsTheWornItemOn) {
     EXPECT_EQ(f.state(), before);
 }
 
+TEST(EquipCustomItem, AWornItemThatCannotComeOffSpendsNoRowOfTheTable) {
+    CatalogueBuilder b;
+    const int cap = b.add(Category::Helmets, QStringLiteral("Шапка"), {{27, QStringLiteral("3")}});
+    PlannerFixture f(b.catalogue);
+    f.planner.clickCatalogueItem(*catalogueTabOf(Category::Helmets), cap);
+    PlannerState odd = f.state();
+    odd.catalogue.table(Category::Helmets).setCell(27, cap, QStringLiteral("три"));
+    f.planner.restore(odd);
+    const auto freeRow = f.state().catalogue.table(Category::Helmets).firstFreeRow();
+
+    EXPECT_FALSE(putOnCustomItem(f.planner, record(QStringLiteral("Шлем")), QStringLiteral("Шлем"), QStringLiteral("Шлемы")));
+    ASSERT_EQ(f.messages.shown.size(), 1);
+    EXPECT_TRUE(f.messages.shown[0].startsWith(QStringLiteral("Предмет «Шапка» не снят: ")))
+        << f.messages.shown[0].toStdString();
+    EXPECT_EQ(f.state().catalogue.table(Category::Helmets).firstFreeRow(), freeRow);
+    EXPECT_EQ(f.state(), odd) << firstDifference(f.state(), odd);
+}
+
 TEST(EquipCustomItem, RingsAndTalismansFillTheFirstSlotWithoutASetNameUntilAllAreTaken) {
     PlannerFixture f;
     CustomItemRecord ring = record(QStringLiteral("Кольцо"));
@@ -182,7 +200,7 @@ TEST(EquipCustomItem, ThePictureIsFoundBelowTheProgramFolderWhateverItsCase) {
     helm.setText(field::Picture, QStringLiteral("dataobject\\IMG\\helm.jpg"));
     ASSERT_TRUE(putOnCustomItem(planner, helm, QStringLiteral("Шлем"), QStringLiteral("Шлемы")));
     EXPECT_EQ(planner.state().slot(Slot::Helmet).picture, dir.path() + QStringLiteral("/DataObject/img/Helm.JPG"));
-    EXPECT_EQ(customItemPicturePath(dir.path(), QStringLiteral("DataObject\\img\\gone.jpg")),
+    EXPECT_EQ(itemPicturePath(dir.path(), QStringLiteral("DataObject\\img\\gone.jpg")),
               dir.path() + QStringLiteral("/img/no_image.bmp"));
 }
 
