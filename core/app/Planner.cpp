@@ -17,10 +17,6 @@ QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 
 const QString kNotTakenOff = QStringLiteral("не снят");
 
-QString refusalMessage(const QString &itemName, const QString &refusal, const QString &reason) {
-    return QStringLiteral("Предмет «%1» %2: %3.").arg(itemName, refusal, reason);
-}
-
 }  // namespace
 
 Planner::Planner(Catalogue catalogue, QString programFolder, QString decimalSeparator, UserMessages *messages)
@@ -48,7 +44,7 @@ void Planner::message(const QString &t) {
 }
 
 Category Planner::slotCategory(Slot slot) const {
-    return slot == Slot::OffHand ? offHandCategory(s_.offHandKind) : slotInfo(slot).category;
+    return wornCategory(s_, slot);
 }
 
 // ---- Requirement table ----
@@ -149,7 +145,7 @@ std::optional<ItemValues> Planner::readWornItem(Slot slot, Category category) {
     const CategoryTable &table = s_.catalogue.table(category);
     auto read = readItem(table, row);
     if (const auto *fault = std::get_if<ItemFault>(&read)) {
-        message(refusalMessage(table.cell(col::Name, row), kNotTakenOff, itemFaultReason(*fault)));
+        message(itemRefusal(table.cell(col::Name, row), kNotTakenOff, itemFaultReason(*fault)));
         return std::nullopt;
     }
     return std::get<ItemValues>(std::move(read));
@@ -243,7 +239,7 @@ bool Planner::wearNewRow(Slot slot, Category table, const QVector<QString> &cell
         const CategoryTable &wornTable = s_.catalogue.table(slotCategory(slot));
         const auto read = readItem(wornTable, worn);
         if (const auto *fault = std::get_if<ItemFault>(&read)) {
-            message(refusalMessage(wornTable.cell(col::Name, worn), wording.copyOfWorn ? wording.refusal : kNotTakenOff,
+            message(itemRefusal(wornTable.cell(col::Name, worn), wording.copyOfWorn ? wording.refusal : kNotTakenOff,
                                    itemFaultReason(*fault)));
             return false;
         }
@@ -252,7 +248,7 @@ bool Planner::wearNewRow(Slot slot, Category table, const QVector<QString> &cell
     if (!row) {
         QString reason = QStringLiteral("в таблице «%1» нет свободной строки").arg(categoryTypeValue(table));
         if (wording.copyOfWorn) reason += QStringLiteral(" (в ней уже %1 предметов)").arg(CategoryTable::kMaxItemRows);
-        message(refusalMessage(wording.itemName, wording.refusal, reason));
+        message(itemRefusal(wording.itemName, wording.refusal, reason));
         return false;
     }
     return replaceWornItem(slot, table, *row, setName, false) == EquipResult::Equipped;

@@ -2,6 +2,7 @@
 
 #include "character/NumberText.h"
 #include "crafting/WornCopy.h"
+#include "equipment/ItemEffects.h"
 
 namespace veldora {
 
@@ -28,7 +29,7 @@ EnchantResult enchantWornItem(Planner &planner, const Enchantment &e) {
     const CategoryTable &table = planner.state().catalogue.table(worn->table);
     const QString name = table.cell(col::Name, worn->row);
     const auto refuse = [&](const QString &reason) {
-        planner.message(craftingRefusal(name, kNotEnchanted, reason));
+        planner.message(itemRefusal(name, kNotEnchanted, reason));
         return EnchantResult::Refused;
     };
 

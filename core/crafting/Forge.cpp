@@ -1,6 +1,7 @@
 #include "crafting/Forge.h"
 
 #include "crafting/WornCopy.h"
+#include "equipment/ItemEffects.h"
 
 #include <algorithm>
 #include <map>
@@ -101,7 +102,7 @@ ForgeResult applyForge(Planner &planner, const Forge &forge) {
     // were chosen for the item it shows, so only that item is forged.
     if (state.slot(slot).row != forge.row || planner.slotCategory(slot) != forge.table ||
         table.rowCells(forge.row) != forge.openedCells) {
-        planner.message(craftingRefusal(
+        planner.message(itemRefusal(
             name, kNotForged,
             state.slot(slot).row == 0
                 ? QStringLiteral("он больше не надет")
@@ -118,7 +119,7 @@ ForgeResult applyForge(Planner &planner, const Forge &forge) {
     QVector<QString> cells = table.rowCells(forge.row);
     for (const auto &[column, amount] : sums) {
         if (const auto fault = addToIntegerCell(cells, column, amount)) {
-            planner.message(craftingRefusal(name, kNotForged, *fault));
+            planner.message(itemRefusal(name, kNotForged, *fault));
             return ForgeResult::Refused;
         }
     }

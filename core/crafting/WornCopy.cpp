@@ -26,10 +26,6 @@ std::optional<QString> addToIntegerCell(QVector<QString> &cells, int column, qin
     return std::nullopt;
 }
 
-QString craftingRefusal(const QString &itemName, const QString &refusal, const QString &reason) {
-    return QStringLiteral("Предмет «%1» %2: %3.").arg(itemName, refusal, reason);
-}
-
 bool wearWornCopy(Planner &planner, const WornItem &worn, const QVector<QString> &cells, const QString &refusal) {
     // The slot's set name, not the row's: a ring that a preset counts in its set
     // stays in it once forged or enchanted, so the set bonus does not drop.

@@ -27,9 +27,6 @@ std::optional<WornItem> wornItem(const PlannerState &state, Slot slot, Category 
 // cell), leaving the cell as it was; nullopt on success.
 std::optional<QString> addToIntegerCell(QVector<QString> &cells, int column, qint64 amount);
 
-// "Предмет «name» не закован: reason." and the like; `refusal` is "не закован".
-QString craftingRefusal(const QString &itemName, const QString &refusal, const QString &reason);
-
 // Puts `cells` on as a copy of the worn item, appended to its table, keeping the
 // slot's set name. The copy differs from the worn row only in checked integer
 // cells and the worn item is already on, so the requirement check does not take

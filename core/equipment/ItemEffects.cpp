@@ -110,8 +110,12 @@ QString itemFaultReason(const ItemFault &fault, bool wholeNumber) {
         .arg(field, fault.text, wholeNumber ? QStringLiteral("целое число") : QStringLiteral("число"));
 }
 
+QString itemRefusal(const QString &itemName, const QString &refusal, const QString &reason) {
+    return QStringLiteral("Предмет «%1» %2: %3.").arg(itemName, refusal, reason);
+}
+
 QString itemFaultMessage(const QString &itemName, const ItemFault &fault) {
-    return QStringLiteral("Предмет «%1» не надет: %2.").arg(itemName, itemFaultReason(fault));
+    return itemRefusal(itemName, QStringLiteral("не надет"), itemFaultReason(fault));
 }
 
 void applyItemValues(CharacterSheet &sheet, ItemBonusTotals &totals, const ItemValues &item, int sign) {

@@ -60,6 +60,8 @@ std::variant<ItemValues, ItemFault> readItem(const CategoryTable &table, int row
 // Why the cell is refused, naming the database field: "в поле «Сила» записано «x», а не число"
 // (or "а не целое число" with `wholeNumber`, for cells forging and enchanting count in).
 QString itemFaultReason(const ItemFault &fault, bool wholeNumber = false);
+// "Предмет «name» refusal: reason.", the form of every refusal about one item.
+QString itemRefusal(const QString &itemName, const QString &refusal, const QString &reason);
 // "Предмет «…» не надет: …".
 QString itemFaultMessage(const QString &itemName, const ItemFault &fault);
 
